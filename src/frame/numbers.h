@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tessomar::num {
+
+// The leading-number rule: blanks, tabs and line feeds are skipped wherever
+// they stand; then a sign, digits with at most one ".", and an exponent
+// introduced by E or D (either case). A text with no number reads 0.
+struct Reading {
+    double value = 0;      // finite always; +-DBL_MAX when the text overflows a double
+    bool overflow = false; // the number's magnitude is beyond a double
+};
+Reading readLeading(std::string_view text);
+inline double val(std::string_view text) { return readLeading(text).value; }
+
+// The display patterns. Rounding is half away from zero on the shortest
+// decimal form of the value; "." always; no thousands separator.
+enum class Pattern {
+    Fixed2, // "0.00"
+    Fixed1, // "0.0"
+    Fixed3, // "0.000"
+    Fixed6, // "0.000000"
+    Int2,   // "00"
+};
+std::string format(double value, Pattern pattern);
+
+// 32-bit storage: every stored value goes through here.
+inline float store(double value) { return static_cast<float>(value); }
+
+} // namespace tessomar::num

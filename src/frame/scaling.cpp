@@ -1,0 +1,7 @@
+#include "frame/tessomar.h"
+
+namespace tessomar {
+
+void Tessomar::ScaleLayout() {}
+
+} // namespace tessomar

@@ -1,0 +1,9 @@
+#include "frame/tessomar.h"
+
+namespace tessomar {
+
+void Tessomar::SineButton_Click() {}
+void Tessomar::ShockButton_Click() {}
+void Tessomar::AccelButton_Click() {}
+
+} // namespace tessomar

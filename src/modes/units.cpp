@@ -1,0 +1,8 @@
+#include "frame/tessomar.h"
+
+namespace tessomar {
+
+void Tessomar::EnglishBut_Click() {}
+void Tessomar::MetricBut_Click() {}
+
+} // namespace tessomar

@@ -1,0 +1,9 @@
+#include "frame/tessomar.h"
+
+namespace tessomar {
+
+void Tessomar::UpdateSine() {}
+void Tessomar::UpdateShock() {}
+void Tessomar::ShowSineFields() {}
+
+} // namespace tessomar

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "toolkit/control.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tk {
+
+// A top-level window with the focus, tab-order, key and click semantics the
+// handlers rely on. Everything is synchronous on the caller's thread.
+class Window {
+public:
+    Window() = default;
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+    virtual ~Window() = default;
+
+    std::string Caption;
+    float Left = 0, Top = 0, Width = 0, Height = 0; // outer rectangle, twips
+    Font font;
+    Color BackColor = kSystemColor;
+
+    // Non-client height (title bar and borders) in twips, as the platform
+    // reports it; 0 without a window manager.
+    float frameHeight = 0;
+    float clientHeight() const { return Height - frameHeight; }
+    // The screen's horizontal resolution, read once at load.
+    float twipsPerPixelX = 15;
+
+    const std::vector<Control*>& controls() const { return m_controls; }
+    Control* find(std::string_view name) const; // "Scroll", "F(3)"
+
+    Control* focused() const { return m_focused; }
+    // Focusable kind, visible, and at least partly inside the client area.
+    bool canTakeFocus(const Control& c) const;
+    // A focus move, by code or by the user. See window.cpp for the rule when
+    // a LostFocus handler moves the focus itself.
+    void moveFocus(Control& target);
+
+    // Life cycle, raised by the platform.
+    std::function<void()> Load;
+    std::function<void()> Activate;
+    void load();
+    void activate(); // runs Activate once, then focuses the first tab stop
+
+    // ---- User actions, as the view forwards them ----
+    void pressTab(bool shift);
+    void keyPress(int keyAscii);            // a character key in the focused control
+    void keyDown(int keyCode, int shift);   // a non-character key
+    void click(Control& c);                 // focus first (if it can take it), then Click
+    void clickText(TextBox& box, int caret);// a click into a text box at a caret position
+    bool pressAccessKey(char letter);       // Alt+letter
+    void paste(const std::string& text);    // into the focused text box; no KeyPress
+    std::string cut();                      // from the focused text box; no KeyPress
+    std::string copy() const;
+    void selectAll();
+
+    int activations() const { return m_activations; }
+
+private:
+    friend class Control;
+    void registerControl(Control* c) { m_controls.push_back(c); }
+    Control* nextTabStop(const Control* from, bool backwards) const;
+    TextBox* focusedTextBox() const;
+
+    std::vector<Control*> m_controls;
+    Control* m_focused = nullptr;
+    std::vector<Control*> m_pending; // targets of moves under way, before their GotFocus
+    int m_activations = 0;
+};
+
+} // namespace tk
