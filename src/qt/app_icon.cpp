@@ -1,0 +1,7 @@
+#include "qt/artwork.h"
+
+namespace tessomar::view {
+
+QIcon appIcon() { return {}; }
+
+} // namespace tessomar::view
