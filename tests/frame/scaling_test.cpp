@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
-
 #include <cfloat>
 #include <cmath>
 #include <limits>
