@@ -1,10 +1,10 @@
+#include "qt/main_window.h"
+
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QWidget w;
-    w.setWindowTitle("Tessomar 5.1");
-    w.show();
+    tessomar::view::MainWindow window;
+    window.show();
     return app.exec();
 }
