@@ -1,5 +1,8 @@
 #pragma once
 
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
 #include <string>
 #include <string_view>
 
@@ -26,7 +29,13 @@ enum class Pattern {
 };
 std::string format(double value, Pattern pattern);
 
-// 32-bit storage: every stored value goes through here.
-inline float store(double value) { return static_cast<float>(value); }
+// 32-bit storage: every stored value goes through here. A value beyond the
+// float range is held as the largest float of its sign, never as an infinity
+// (the conversion itself would be undefined); a NaN, which no pattern can
+// show, is held as 0.
+inline float store(double value) {
+    if (std::isnan(value)) return 0.0f;
+    return static_cast<float>(std::clamp(value, -static_cast<double>(FLT_MAX), static_cast<double>(FLT_MAX)));
+}
 
 } // namespace tessomar::num
