@@ -1,13 +1,125 @@
+#include "frame/numbers.h"
 #include "frame/tessomar.h"
+#include "random/entries.h"
+#include "random/psd.h"
+#include "random/result_text.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace tessomar {
 
-void Tessomar::UpdateRandom() {}
-void Tessomar::FindEnd() {}
-void Tessomar::Scroll_Change() {}
-void Tessomar::F_LostFocus(int) {}
-void Tessomar::A_LostFocus(int) {}
-void Tessomar::DelBut_Click() {}
-void Tessomar::ClearBut_Click() {}
+namespace {
+
+// What tells the frequency column from the PSD column in a commit.
+struct ColumnRule {
+    std::array<float, 52> FormState::*values;
+    double limit;
+    const char* limitText;
+    bool absolute; // frequencies are stored without their sign
+    num::Pattern pattern;
+};
+
+constexpr ColumnRule kFreqColumn{&FormState::BkFreq, 20000, "20000", true, num::Pattern::Fixed2};
+constexpr ColumnRule kPsdColumn{&FormState::BkPsd, 1000, "1000", false, num::Pattern::Fixed6};
+
+bool validRow(int index) { return index >= 0 && index < kRows; }
+
+// The commit of one table box, the same for both columns but for the rule.
+// The entry is read afresh at every step: the integration sorts the table.
+void commit(Tessomar& w, int r, const ColumnRule& rule, tk::TextBox& box) {
+    FormState& fs = w.fs;
+    auto entry = [&] { return r + w.Scroll.Value(); };
+    auto& values = fs.*rule.values;
+
+    const double typed = num::val(box.Text());
+    if (psd::toFloat(typed) != values[entry()]) {
+        if (std::fabs(typed) > rule.limit) box.setText(rule.limitText);
+        const double again = num::val(box.Text());
+        values[entry()] = num::store(rule.absolute ? std::fabs(again) : again);
+    }
+    // A gap inside the table: the shown results no longer match it.
+    if (values[entry()] == 0 && values[entry() + 1] != 0) {
+        w.Acceleration.setText({});
+        w.Velocity.setText({});
+        w.Displacement.setText({});
+    }
+    box.setText(num::format(values[entry()], rule.pattern));
+    if ((entry() > 1 || fs.BkPsd[entry() + 1] > 0) && entries::positive(fs, entry())) w.UpdateRandom();
+    // A filled bottom row opens one more line of the table. The range only
+    // grows here: lowering it would strand points further down the table.
+    if (r == entries::kBottomRow && entries::filled(fs, entry())) {
+        const int wanted = std::max(w.Scroll.Max(), w.Scroll.Value() + 1);
+        w.Scroll.setMax(std::min(wanted, entries::kMaxScroll));
+    }
+}
+
+} // namespace
+
+void Tessomar::UpdateRandom() {
+    psd::sortBreakPoints(fs.BkFreq, fs.BkPsd);
+    Scroll_Change();
+    const psd::Results r = psd::results(psd::integrate(fs.BkFreq, fs.BkPsd));
+    fs.RandomGrms = r.grms;
+    fs.RandomVel = r.vel;
+    fs.RandomDisp = r.disp;
+    const bool english = fs.EnglishUnits == kTrue;
+    Acceleration.setText(psd::grmsText(fs.RandomGrms));
+    Velocity.setText(psd::velText(fs.RandomVel, english));
+    Displacement.setText(psd::dispText(fs.RandomDisp, english));
+}
+
+void Tessomar::Scroll_Change() {
+    for (int r = 0; r < kRows; ++r) {
+        const int k = std::min(r + Scroll.Value(), entries::kLastEntry);
+        B[r].setText(num::format(k, num::Pattern::Int2));
+        F[r].setText(num::format(fs.BkFreq[k], num::Pattern::Fixed2));
+        A[r].setText(num::format(fs.BkPsd[k], num::Pattern::Fixed6));
+    }
+}
+
+void Tessomar::F_LostFocus(int index) {
+    if (validRow(index)) commit(*this, index, kFreqColumn, F[index]);
+}
+
+void Tessomar::A_LostFocus(int index) {
+    if (validRow(index)) commit(*this, index, kPsdColumn, A[index]);
+}
+
+void Tessomar::FindEnd() {
+    int k = 1;
+    while (k <= entries::kLastEntry && entries::taken(fs, k)) ++k;
+    if (k <= entries::kBottomRow) {
+        fs.EditRow = static_cast<std::int16_t>(k - 1);
+        Scroll.setValue(1);
+        return;
+    }
+    // A full table has no free entry: show its last one in the bottom row.
+    const int target = std::min(k - entries::kBottomRow, entries::kMaxScroll);
+    // The free entry must be reachable even after the range was kept short.
+    if (target > Scroll.Max()) Scroll.setMax(target);
+    Scroll.setValue(target);
+    fs.EditRow = entries::kBottomRow;
+}
+
+void Tessomar::DelBut_Click() {
+    const int k = Scroll.Value() + fs.FocusRow;
+    if (k < 1 || k > entries::kLastEntry) return;
+    fs.BkFreq[k] = 0;
+    fs.BkPsd[k] = 0;
+    UpdateRandom();
+}
+
+void Tessomar::ClearBut_Click() {
+    for (int k = 1; k <= entries::kLastEntry; ++k) {
+        fs.BkFreq[k] = 0;
+        fs.BkPsd[k] = 0;
+    }
+    if (Scroll.Value() == 1)
+        Scroll_Change();
+    else
+        Scroll.setValue(1);
+    UpdateRandom();
+}
 
 } // namespace tessomar
