@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <utility>
 
 namespace tessomar {
 
@@ -69,12 +71,17 @@ void Tessomar::UpdateRandom() {
     Displacement.setText(psd::dispText(fs.RandomDisp, english));
 }
 
+// A box whose text does not change is left alone, so that a redraw run by a
+// commit or an integration keeps the selection that the next key replaces.
 void Tessomar::Scroll_Change() {
+    auto show = [](tk::TextBox& box, std::string text) {
+        if (box.Text() != text) box.setText(std::move(text));
+    };
     for (int r = 0; r < kRows; ++r) {
         const int k = std::min(r + Scroll.Value(), entries::kLastEntry);
-        B[r].setText(num::format(k, num::Pattern::Int2));
-        F[r].setText(num::format(fs.BkFreq[k], num::Pattern::Fixed2));
-        A[r].setText(num::format(fs.BkPsd[k], num::Pattern::Fixed6));
+        show(B[r], num::format(k, num::Pattern::Int2));
+        show(F[r], num::format(fs.BkFreq[k], num::Pattern::Fixed2));
+        show(A[r], num::format(fs.BkPsd[k], num::Pattern::Fixed6));
     }
 }
 
