@@ -1,0 +1,457 @@
+#include "reliability/invariants.h"
+
+#include "frame/numbers.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+
+namespace reliability {
+
+namespace num = tessomar::num;
+using tessomar::kRows;
+
+namespace {
+
+enum Event { GotFocus, LostFocus, Click, KeyPress, KeyDown, Change };
+constexpr char kMarker = '\x1f';
+constexpr std::size_t kLongestNumber = 40;
+
+std::string show(double v) {
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "%.9g", v);
+    return buf;
+}
+
+std::string quoted(const std::string& s) { return "\"" + s + "\""; }
+
+// "-12.50" but not "1e5", "", "12abc", "1.2.3".
+bool plainNumeral(const std::string& s) {
+    std::size_t i = s.size() > 0 && s[0] == '-' ? 1 : 0;
+    bool digits = false, point = false;
+    for (; i < s.size(); ++i) {
+        if (std::isdigit(static_cast<unsigned char>(s[i]))) {
+            digits = true;
+        } else if (s[i] == '.' && !point) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    return digits;
+}
+
+bool hasDigit(const std::string& s) {
+    return std::any_of(s.begin(), s.end(), [](unsigned char c) { return std::isdigit(c) != 0; });
+}
+
+std::string lower(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+bool isLetter(const std::string& s) { return s == "A" || s == "V" || s == "D" || s == "F"; }
+
+// What a value field should show for a stored value: the text and the value
+// behind it, with one unit of its last digit.
+struct Display {
+    std::string text;
+    double value;
+    double unit;
+};
+
+Display shownAs(double v, num::Pattern p, double unit) { return {num::format(v, p), v, unit}; }
+
+} // namespace
+
+std::string describe(const Checker::Point& p) { return "(" + show(p.first) + " Hz, " + show(p.second) + ")"; }
+
+Checker::Checker(tessomar::Tessomar& window) : w(window) {
+    wrapEvents();
+    m_before = completed();
+}
+
+// Every event handler is wrapped so the checker sees it begin and end: a
+// commit may overwrite the point of its own row, a focus gain may reset a
+// half-filled row, Delete removes one point and Clear All every point.
+void Checker::wrapEvents() {
+    for (tk::Control* c : w.controls()) {
+        if (auto inner = c->GotFocus)
+            c->GotFocus = [this, c, inner] {
+                onEnter(c, GotFocus, 0);
+                inner();
+                onLeave(GotFocus);
+            };
+        if (auto inner = c->LostFocus)
+            c->LostFocus = [this, c, inner] {
+                onEnter(c, LostFocus, 0);
+                inner();
+                onLeave(LostFocus);
+            };
+        if (auto inner = c->Click)
+            c->Click = [this, c, inner] {
+                onEnter(c, Click, 0);
+                inner();
+                onLeave(Click);
+            };
+        if (c->kind() == tk::Kind::TextBox) {
+            auto* box = static_cast<tk::TextBox*>(c);
+            if (auto inner = box->KeyPress)
+                box->KeyPress = [this, c, inner](int& k) {
+                    onEnter(c, KeyPress, k);
+                    inner(k);
+                    onLeave(KeyPress);
+                };
+            if (auto inner = box->KeyDown)
+                box->KeyDown = [this, c, inner](int& k, int shift) {
+                    onEnter(c, KeyDown, k);
+                    inner(k, shift);
+                    onLeave(KeyDown);
+                };
+        }
+        if (c->kind() == tk::Kind::ScrollBar) {
+            auto* bar = static_cast<tk::ScrollBar*>(c);
+            if (auto inner = bar->Change)
+                bar->Change = [this, c, inner] {
+                    onEnter(c, Change, 0);
+                    inner();
+                    onLeave(Change);
+                };
+        }
+    }
+}
+
+int Checker::rowOf(const tk::Control* c, const std::array<tk::TextBox, kRows>& column) const {
+    for (int r = 0; r < kRows; ++r)
+        if (c == &column[static_cast<std::size_t>(r)]) return r;
+    return -1;
+}
+
+void Checker::onEnter(const tk::Control* c, int event, int keyAscii) {
+    integrationCheckpoint();
+    if (event == Change) ++m_scrollEvents;
+    const int fRow = rowOf(c, w.F), aRow = rowOf(c, w.A);
+    const int row = fRow >= 0 ? fRow : aRow;
+    if (row >= 0 && (event == LostFocus || (event == KeyPress && keyAscii == 13))) allowCommit(row, fRow >= 0);
+    if (row > 0 && event == GotFocus) allowReset(row);
+    if (event == Click && c == &w.DelBut) allowEntry(w.fs.FocusRow + w.Scroll.Value());
+    if (event == Click && c == &w.ClearBut) m_allowAll = true;
+}
+
+void Checker::onLeave(int event) {
+    if (event == Change) {
+        --m_scrollEvents;
+        if (m_armed && redrawn()) arm(); // a scroll redraws without integrating
+        return;
+    }
+    integrationCheckpoint();
+}
+
+// A redraw that no scroll event made is the integration's (or Clear All's,
+// which integrates at once): the table must stand sorted and closed up.
+void Checker::integrationCheckpoint() {
+    if (!m_armed || !redrawn()) return;
+    ++m_integrations;
+    int m = 0;
+    for (int k = 1; k <= 50; ++k) {
+        if (w.fs.BkFreq[static_cast<std::size_t>(k)] == 0) continue;
+        if (k != m + 1) {
+            add(m_pending, "sorted-after-integration",
+                "entry " + std::to_string(k) + " is filled after an empty entry " + std::to_string(m + 1));
+            break;
+        }
+        if (m > 0 && w.fs.BkFreq[static_cast<std::size_t>(k - 1)] > w.fs.BkFreq[static_cast<std::size_t>(k)]) {
+            add(m_pending, "sorted-after-integration",
+                "entry " + std::to_string(k - 1) + " (" + show(w.fs.BkFreq[static_cast<std::size_t>(k - 1)]) +
+                    " Hz) stands before entry " + std::to_string(k) + " (" +
+                    show(w.fs.BkFreq[static_cast<std::size_t>(k)]) + " Hz)");
+            break;
+        }
+        m = k;
+    }
+    arm();
+}
+
+void Checker::arm() {
+    std::string t = w.B[0].Text();
+    if (!t.empty() && t.back() == kMarker) t.pop_back();
+    m_marked = t + kMarker;
+    w.B[0].setText(m_marked);
+    m_armed = true;
+}
+
+void Checker::disarm() {
+    if (m_armed && !redrawn()) w.B[0].setText(m_marked.substr(0, m_marked.size() - 1));
+    m_armed = false;
+}
+
+bool Checker::redrawn() const { return w.B[0].Text() != m_marked; }
+
+void Checker::allowEntry(int k) {
+    if (k < 1 || k > 50) return;
+    const Point p{w.fs.BkFreq[static_cast<std::size_t>(k)], w.fs.BkPsd[static_cast<std::size_t>(k)]};
+    if (p.first > 0 && p.second > 0) m_allowed.push_back(p);
+}
+
+// A commit may change its own entry only when the box reads another value.
+void Checker::allowCommit(int row, bool frequency) {
+    const int k = row + w.Scroll.Value();
+    if (k < 1 || k > 50) return;
+    const auto& box = frequency ? w.F[static_cast<std::size_t>(row)] : w.A[static_cast<std::size_t>(row)];
+    const float stored = frequency ? w.fs.BkFreq[static_cast<std::size_t>(k)] : w.fs.BkPsd[static_cast<std::size_t>(k)];
+    if (num::store(num::val(box.Text())) != stored) allowEntry(k);
+}
+
+bool Checker::halfFilled(int row) const {
+    return num::val(w.F[static_cast<std::size_t>(row)].Text()) <= 0 ||
+           num::val(w.A[static_cast<std::size_t>(row)].Text()) <= 0;
+}
+
+// Gaining the focus in another row resets the row being filled in, if it is
+// half-filled by what its boxes show.
+void Checker::allowReset(int row) {
+    const int edit = w.fs.EditRow;
+    if (edit < 0 || edit >= kRows || edit == row || !halfFilled(edit)) return;
+    allowEntry(edit + w.Scroll.Value());
+}
+
+std::vector<Checker::Point> Checker::completed() const {
+    std::vector<Point> out;
+    for (std::size_t k = 1; k <= 50; ++k)
+        if (w.fs.BkFreq[k] > 0 && w.fs.BkPsd[k] > 0) out.emplace_back(w.fs.BkFreq[k], w.fs.BkPsd[k]);
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+bool Checker::isUserText(const tk::TextBox& box) const {
+    const auto it = m_userText.find(&box);
+    return it != m_userText.end() && it->second == box.Text();
+}
+
+void Checker::add(std::vector<Violation>& out, const char* invariant, const std::string& detail) {
+    out.push_back({invariant, detail});
+}
+
+void Checker::beforeAction() {
+    m_before = completed();
+    m_allowed.clear();
+    m_allowAll = false;
+    m_pending.clear();
+    m_focusBefore = w.focused();
+    m_textBefore = m_focusBefore && m_focusBefore->kind() == tk::Kind::TextBox
+                       ? static_cast<const tk::TextBox*>(m_focusBefore)->Text()
+                       : std::string{};
+    arm();
+}
+
+std::vector<Violation> Checker::afterAction(const Action& a) {
+    integrationCheckpoint();
+    disarm();
+    // What the user typed, pasted or cut stays theirs until the program writes the box.
+    const bool edit = (a.op == Op::Type && a.ch != 13) || a.op == Op::Paste || a.op == Op::Cut ||
+                      (a.op == Op::Key && a.ch == tk::key::Delete);
+    if (edit && w.focused() == m_focusBefore && m_focusBefore && m_focusBefore->kind() == tk::Kind::TextBox) {
+        const auto* box = static_cast<const tk::TextBox*>(m_focusBefore);
+        if (box->Text() != m_textBefore) m_userText[box] = box->Text();
+    }
+    std::vector<Violation> out = std::move(m_pending);
+    m_pending.clear();
+    checkLost(out);
+    for (Violation& v : checkState()) out.push_back(std::move(v));
+    return out;
+}
+
+std::vector<Violation> Checker::checkState() {
+    std::vector<Violation> out;
+    checkScroll(out);
+    checkRows(out);
+    checkTable(out);
+    checkValues(out);
+    checkTexts(out);
+    checkShown(out);
+    checkFocus(out);
+    checkLayout(out);
+    return out;
+}
+
+void Checker::checkScroll(std::vector<Violation>& out) {
+    ++m_checks;
+    const tk::ScrollBar& s = w.Scroll;
+    if (s.Min() != 1 || s.Value() < 1 || s.Value() > s.Max() || s.Max() > 42)
+        add(out, "scroll-range",
+            "Min " + std::to_string(s.Min()) + ", Value " + std::to_string(s.Value()) + ", Max " +
+                std::to_string(s.Max()));
+}
+
+// Row r shows entry Value + r; a box the user is typing into may differ.
+void Checker::checkRows(std::vector<Violation>& out) {
+    ++m_checks;
+    const int v = w.Scroll.Value();
+    for (int r = 0; r < kRows; ++r) {
+        const auto i = static_cast<std::size_t>(r);
+        const int k = v + r;
+        if (k < 1 || k > 50) return; // reported as scroll-range
+        const auto ki = static_cast<std::size_t>(k);
+        const std::string number = num::format(k, num::Pattern::Int2);
+        if (w.B[i].Text() != number)
+            add(out, "rows", "B(" + std::to_string(r) + ") shows " + quoted(w.B[i].Text()) + ", not " + number);
+        const std::pair<const tk::TextBox*, std::string> boxes[] = {
+            {&w.F[i], num::format(w.fs.BkFreq[ki], num::Pattern::Fixed2)},
+            {&w.A[i], num::format(w.fs.BkPsd[ki], num::Pattern::Fixed6)}};
+        for (const auto& [box, want] : boxes) {
+            if (box->Text() == want || (box->hasFocus() && isUserText(*box))) continue;
+            add(out, "rows",
+                box->name() + " shows " + quoted(box->Text()) + " but entry " + std::to_string(k) + " holds " +
+                    quoted(want));
+        }
+    }
+}
+
+void Checker::checkTable(std::vector<Violation>& out) {
+    ++m_checks;
+    const auto& f = w.fs.BkFreq;
+    const auto& p = w.fs.BkPsd;
+    if (f[0] != 0 || f[51] != 0 || p[0] != 0 || p[51] != 0)
+        add(out, "guard-slots",
+            "BkFreq(0) " + show(f[0]) + ", BkFreq(51) " + show(f[51]) + ", BkPsd(0) " + show(p[0]) + ", BkPsd(51) " +
+                show(p[51]));
+    for (std::size_t k = 1; k <= 50; ++k) {
+        if (!std::isfinite(f[k]) || f[k] < 0 || !std::isfinite(p[k]))
+            add(out, "table-values", "entry " + std::to_string(k) + " holds " + describe({f[k], p[k]}));
+    }
+}
+
+// No completed break point disappears unless a handler was entitled to it.
+void Checker::checkLost(std::vector<Violation>& out) {
+    ++m_checks;
+    const std::vector<Point> now = completed();
+    if (m_allowAll) return;
+    std::vector<Point> gone;
+    std::set_difference(m_before.begin(), m_before.end(), now.begin(), now.end(), std::back_inserter(gone));
+    std::sort(m_allowed.begin(), m_allowed.end());
+    std::vector<Point> unexplained;
+    std::set_difference(gone.begin(), gone.end(), m_allowed.begin(), m_allowed.end(), std::back_inserter(unexplained));
+    for (const Point& pt : unexplained) add(out, "break-point-lost", describe(pt) + " disappeared");
+}
+
+void Checker::checkValues(std::vector<Violation>& out) {
+    ++m_checks;
+    const auto& s = w.fs;
+    const std::pair<const char*, float> values[] = {
+        {"SineAccel", s.SineAccel},   {"SineVel", s.SineVel},     {"SineDisp", s.SineDisp},    {"SineFreq", s.SineFreq},
+        {"RandomGrms", s.RandomGrms}, {"RandomVel", s.RandomVel}, {"RandomDisp", s.RandomDisp}};
+    for (const auto& [name, v] : values)
+        if (!std::isfinite(v) || v < 0) add(out, "stored-values", std::string(name) + " holds " + show(v));
+    if (s.CalcMode < 0 || s.CalcMode > 3) add(out, "mode-state", "CalcMode " + std::to_string(s.CalcMode));
+    if (s.EntryPending != 0 && s.EntryPending != -1)
+        add(out, "mode-state", "EntryPending " + std::to_string(s.EntryPending));
+    if (s.EnglishUnits != 0 && s.EnglishUnits != -1)
+        add(out, "mode-state", "EnglishUnits " + std::to_string(s.EnglishUnits));
+    for (const std::string* e : {&s.LastEntry, &s.PriorEntry})
+        if (!e->empty() && !isLetter(*e)) add(out, "mode-state", "entry history holds " + quoted(*e));
+    if (isLetter(s.LastEntry) && s.LastEntry == s.PriorEntry)
+        add(out, "mode-state", "LastEntry and PriorEntry both " + quoted(s.LastEntry));
+    if (s.EditRow < 0 || s.EditRow >= kRows || s.FocusRow < 0 || s.FocusRow >= kRows)
+        add(out, "mode-state", "EditRow " + std::to_string(s.EditRow) + ", FocusRow " + std::to_string(s.FocusRow));
+}
+
+// No box shows "nan", "inf" or a runaway string of digits, unless the user
+// typed it there.
+void Checker::checkTexts(std::vector<Violation>& out) {
+    ++m_checks;
+    for (const tk::Control* c : w.controls()) {
+        if (c->kind() != tk::Kind::TextBox || c == &w.SineHelp || c == &w.RanHelp) continue;
+        const auto* box = static_cast<const tk::TextBox*>(c);
+        if (isUserText(*box)) continue;
+        const std::string t = lower(box->Text());
+        if (t.find("nan") != std::string::npos || t.find("inf") != std::string::npos || t.size() > kLongestNumber)
+            add(out, "shown-text", box->name() + " shows " + quoted(box->Text()));
+    }
+}
+
+// The value fields show the stored values in the current units (or, in
+// Random mode, the results; blank while the table is being edited).
+void Checker::checkShown(std::vector<Violation>& out) {
+    ++m_checks;
+    if (w.SineHelp.Visible || w.RanHelp.Visible || w.ShockHelp.Visible) return; // covered: nothing to see
+    const auto& s = w.fs;
+    const bool english = s.EnglishUnits == -1;
+    const bool random = s.CalcMode == 0;
+    const double vel = random ? s.RandomVel : s.SineVel;
+    const double disp = random ? s.RandomDisp : s.SineDisp;
+    const std::pair<const tk::TextBox*, Display> fields[] = {
+        {&w.Acceleration, shownAs(random ? s.RandomGrms : s.SineAccel, num::Pattern::Fixed2, 0.01)},
+        {&w.Velocity, english ? shownAs(vel, num::Pattern::Fixed1, 0.1)
+                              : Display{num::format(vel * 0.0254, num::Pattern::Fixed2), vel * 0.0254, 0.01}},
+        {&w.Displacement, english ? shownAs(disp, num::Pattern::Fixed3, 0.001)
+                                  : Display{num::format(disp * 25.4, num::Pattern::Fixed2), disp * 25.4, 0.01}},
+        {&w.Frequency, shownAs(s.SineFreq, num::Pattern::Fixed2, 0.01)}};
+    for (const auto& [box, want] : fields) {
+        if (random && box == &w.Frequency) continue; // hidden in Random mode
+        const std::string& t = box->Text();
+        if (t == want.text || isUserText(*box)) continue;
+        if (random && (t.empty() || !hasDigit(t))) continue; // blanked while editing, or a marker
+        // A value entered in Metric may show as typed, within its last digit.
+        if (plainNumeral(t) && std::fabs(num::val(t) - want.value) <= want.unit * 1.001) continue;
+        add(out, "shown-values",
+            box->name() + " shows " + quoted(t) + " but the stored value shows as " + quoted(want.text) +
+                (english ? " (English)" : " (Metric)"));
+    }
+}
+
+void Checker::checkFocus(std::vector<Violation>& out) {
+    ++m_checks;
+    const tk::Control* f = w.focused();
+    if (!f) {
+        add(out, "focus", "nothing has the focus");
+        return;
+    }
+    const tk::Control* catchers[] = {&w.VelTab,    &w.DispTab,    &w.FreqTab,    &w.AccelTab,    &w.AccelBounce,
+                                     &w.VelBounce, &w.DispBounce, &w.FreqBounce, &w.TabDnBounce, &w.TabBounce};
+    if (std::find(std::begin(catchers), std::end(catchers), f) != std::end(catchers))
+        add(out, "focus", "the focus stays on the hidden " + f->name());
+    else if (!w.canTakeFocus(*f))
+        add(out, "focus",
+            f->name() + " has the focus but is " + (f->Visible ? "below the client area" : "hidden") + " (Top " +
+                show(f->Top) + ", client height " + show(w.clientHeight()) + ")");
+}
+
+void Checker::checkLayout(std::vector<Violation>& out) {
+    ++m_checks;
+    const auto& s = w.fs;
+    const int mode = s.CalcMode;
+    const bool shock = mode == 2 || mode == 3;
+    const double tall = (mode == 0 || (shock && w.ShockHelp.Visible)) ? 7470 : 4210;
+    const double want = static_cast<double>(num::store(tall * s.ScaleFactor));
+    if (std::fabs(w.Height - want) > 1)
+        add(out, "window-height",
+            "Height " + show(w.Height) + " in mode " + std::to_string(mode) + ", not " + show(want));
+    const std::pair<const tk::Control*, bool> current[] = {
+        {&w.SineButton, mode == 1}, {&w.RandomButton, mode == 0}, {&w.ShockButton, shock}};
+    for (const auto& [button, on] : current)
+        if (button->BackColor != (on ? 0xC0FFC0u : 0xE0E0E0u))
+            add(out, "layout", button->name() + " colour does not match mode " + std::to_string(mode));
+    if (w.AccelButton.Visible != shock) add(out, "layout", "AccelButton visibility in mode " + std::to_string(mode));
+    if (shock && w.AccelButton.Caption != (mode == 2 ? "Half Sine Accl" : "Term Pk Accl"))
+        add(out, "layout", "AccelButton reads " + quoted(w.AccelButton.Caption) + " in mode " + std::to_string(mode));
+    if (w.Frequency.Visible == (mode == 0)) add(out, "layout", "Frequency visibility in mode " + std::to_string(mode));
+    for (const tk::TextBox* box : {&w.Acceleration, &w.Velocity, &w.Displacement})
+        if (box->Locked != (mode == 0)) add(out, "layout", box->name() + " lock in mode " + std::to_string(mode));
+    if (w.DelBut.Visible != (mode == 0) || w.ClearBut.Visible != (mode == 0))
+        add(out, "layout", "table buttons' visibility in mode " + std::to_string(mode));
+    if ((w.SineHelp.Visible && mode != 1) || (w.RanHelp.Visible && mode != 0) || (w.ShockHelp.Visible && !shock))
+        add(out, "layout", "a help panel of another mode is shown in mode " + std::to_string(mode));
+    const bool english = s.EnglishUnits == -1;
+    if (w.VelUnits.Caption != (english ? "ips pk" : "mps pk"))
+        add(out, "layout", "VelUnits reads " + quoted(w.VelUnits.Caption));
+    const std::string& disp = w.DispUnits.Caption;
+    if (english ? disp != "in. p-p" : (disp != "mm p-p" && disp != "mm. p-p"))
+        add(out, "layout", "DispUnits reads " + quoted(disp));
+    if (w.AccelUnits.Caption != (mode == 0 ? "g's rms" : "g's pk"))
+        add(out, "layout", "AccelUnits reads " + quoted(w.AccelUnits.Caption));
+    if (mode != 0 && w.FreqUnits.Caption != (shock ? "msec" : "Hz"))
+        add(out, "layout", "FreqUnits reads " + quoted(w.FreqUnits.Caption));
+}
+
+} // namespace reliability
