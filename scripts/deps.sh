@@ -14,6 +14,7 @@ run_pkgs=(
 test_pkgs=(
   libgtest-dev libgmock-dev           # GoogleTest suites of the core
   libbenchmark-dev                    # Google Benchmark (bench/)
+  libx11-dev                          # the X client that times a window's first frame (bench/)
   clang libclang-rt-14-dev            # sanitizer build and libFuzzer targets
   xvfb xauth x11-utils xdotool        # a real X server, real key and pointer events
   dbus at-spi2-core python3-pyatspi   # the accessibility bus and a client for reading the window

@@ -1,0 +1,255 @@
+// Measures, from outside, how long a Qt program takes from process start to
+// its window's first frame on screen, and its peak resident set once started.
+//
+//   first_frame [--runs N] [--warmup N] [--settle MS] PROGRAM FLOOR
+//
+// Runs PROGRAM and FLOOR alternately on the X display in $DISPLAY (meant for
+// a private Xvfb), N times each after the warm-up runs, and prints every run
+// and then the medians with their targets. For each run: the clock starts
+// just before fork(); "mapped" is the MapNotify of the program's top-level
+// window, seen through SubstructureNotify on the root; "painted" is the
+// first poll after that in which no sampled pixel of the window still shows
+// the sentinel colour painted on the root beforehand (a Qt top-level has no
+// X background, so the root shows through until the first frame is put).
+// The peak resident set (VmHWM) is read SETTLE ms after the first frame.
+#include "bench/startup_stats.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <optional>
+#include <poll.h>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr unsigned long kSentinel = 0x3A0B6D; // an odd purple no widget style uses
+constexpr auto kTimeout = std::chrono::seconds(20);
+
+int g_xErrors = 0;
+int countError(Display*, XErrorEvent*) {
+    ++g_xErrors;
+    return 0;
+}
+
+double msSince(Clock::time_point t0) { return std::chrono::duration<double, std::milli>(Clock::now() - t0).count(); }
+
+struct Run {
+    bool ok = false;
+    double mappedMs = 0, paintedMs = 0;
+    long peakKiB = 0;
+    std::string error;
+};
+
+// A thin strip of the window's pixels; empty when the window cannot be read.
+void appendStrip(Display* d, Window w, int x, int y, unsigned width, unsigned height, std::vector<std::uint32_t>& out) {
+    const int before = g_xErrors;
+    XImage* img = XGetImage(d, w, x, y, width, height, AllPlanes, ZPixmap);
+    if (!img || g_xErrors != before) {
+        if (img) XDestroyImage(img);
+        out.clear();
+        return;
+    }
+    for (unsigned j = 0; j < height; ++j)
+        for (unsigned i = 0; i < width; ++i)
+            out.push_back(static_cast<std::uint32_t>(XGetPixel(img, static_cast<int>(i), static_cast<int>(j))));
+    XDestroyImage(img);
+}
+
+// Top and bottom rows, middle row and middle column: a first frame put in
+// strips (large windows) or partly (one widget) leaves one of them unpainted.
+std::vector<std::uint32_t> samplePixels(Display* d, Window w, unsigned width, unsigned height) {
+    std::vector<std::uint32_t> px;
+    if (width == 0 || height == 0) return px;
+    const int bottom = static_cast<int>(height) - 1;
+    appendStrip(d, w, 0, 0, width, 1, px);
+    if (!px.empty()) appendStrip(d, w, 0, bottom, width, 1, px);
+    if (!px.empty()) appendStrip(d, w, 0, bottom / 2, width, 1, px);
+    if (!px.empty()) appendStrip(d, w, static_cast<int>(width / 2), 0, 1, height, px);
+    return px;
+}
+
+std::optional<long> readPeak(pid_t pid) {
+    std::ifstream in("/proc/" + std::to_string(pid) + "/status");
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return bench::peakResidentKiB(ss.str());
+}
+
+void stop(pid_t pid) {
+    kill(pid, SIGTERM);
+    for (int i = 0; i < 200; ++i) {
+        if (waitpid(pid, nullptr, WNOHANG) == pid) return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+}
+
+// Discards queued events, so that a run never sees the previous one's.
+void drain(Display* d) {
+    XSync(d, False);
+    XEvent ev;
+    while (XPending(d)) XNextEvent(d, &ev);
+}
+
+bool waitEvent(Display* d, Clock::time_point deadline, XEvent& ev) {
+    while (!XPending(d)) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        if (left <= 0) return false;
+        pollfd p{ConnectionNumber(d), POLLIN, 0};
+        poll(&p, 1, static_cast<int>(std::min<long long>(left, 50)));
+    }
+    XNextEvent(d, &ev);
+    return true;
+}
+
+Run measure(Display* d, const std::string& program, int settleMs) {
+    Run run;
+    drain(d);
+    const auto t0 = Clock::now();
+    const pid_t pid = fork();
+    if (pid < 0) {
+        run.error = "fork failed";
+        return run;
+    }
+    if (pid == 0) {
+        execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+        std::perror(program.c_str());
+        _exit(127);
+    }
+    const auto deadline = t0 + kTimeout;
+    Window win = 0;
+    unsigned width = 0, height = 0;
+    XEvent ev;
+    while (!win) {
+        if (!waitEvent(d, deadline, ev)) {
+            run.error = waitpid(pid, nullptr, WNOHANG) == pid ? "exited before mapping" : "no window mapped";
+            stop(pid);
+            return run;
+        }
+        if (ev.type == MapNotify && ev.xmap.event == DefaultRootWindow(d) && !ev.xmap.override_redirect) {
+            run.mappedMs = msSince(t0);
+            win = ev.xmap.window;
+        }
+    }
+    XWindowAttributes attrs;
+    if (XGetWindowAttributes(d, win, &attrs)) width = attrs.width, height = attrs.height;
+    for (;;) {
+        while (XPending(d)) {
+            XNextEvent(d, &ev);
+            if (ev.type == ConfigureNotify && ev.xconfigure.window == win)
+                width = ev.xconfigure.width, height = ev.xconfigure.height;
+        }
+        if (bench::painted(samplePixels(d, win, width, height), kSentinel)) break;
+        if (Clock::now() > deadline) {
+            run.error = "window never painted";
+            stop(pid);
+            return run;
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(250));
+    }
+    run.paintedMs = msSince(t0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(settleMs));
+    if (auto peak = readPeak(pid))
+        run.peakKiB = *peak;
+    else
+        run.error = "no VmHWM";
+    stop(pid);
+    run.ok = run.error.empty();
+    return run;
+}
+
+void paintRoot(Display* d) {
+    const Window root = DefaultRootWindow(d);
+    XSetWindowBackground(d, root, kSentinel);
+    XClearWindow(d, root);
+    XSelectInput(d, root, SubstructureNotifyMask);
+    XSync(d, False);
+}
+
+int usage() {
+    std::fprintf(stderr, "usage: first_frame [--runs N] [--warmup N] [--settle MS] PROGRAM FLOOR\n");
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    int runs = 21, warmup = 2, settleMs = 300;
+    std::vector<std::string> programs;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if ((a == "--runs" || a == "--warmup" || a == "--settle") && i + 1 < argc) {
+            const int v = std::atoi(argv[++i]);
+            (a == "--runs" ? runs : a == "--warmup" ? warmup : settleMs) = v;
+        } else if (a.starts_with("-")) {
+            return usage();
+        } else {
+            programs.push_back(a);
+        }
+    }
+    if (programs.size() != 2 || runs < 1) return usage();
+
+    Display* d = XOpenDisplay(nullptr);
+    if (!d) {
+        const char* name = std::getenv("DISPLAY");
+        std::fprintf(stderr, "first_frame: cannot open display %s\n", name ? name : "(unset)");
+        return 1;
+    }
+    XSetErrorHandler(countError);
+    paintRoot(d);
+    if (DefaultDepth(d, DefaultScreen(d)) < 24) {
+        std::fprintf(stderr, "first_frame: the display needs 24-bit colour\n");
+        return 1;
+    }
+
+    bench::StartupRuns results[2];
+    for (int p = 0; p < 2; ++p) results[p].program = programs[static_cast<std::size_t>(p)];
+    int failures = 0;
+    for (int i = -warmup; i < runs; ++i) {
+        for (int p = 0; p < 2; ++p) {
+            const Run r = measure(d, programs[static_cast<std::size_t>(p)], settleMs);
+            if (!r.ok) {
+                std::printf("run %3d  %-40s  FAILED: %s\n", i, programs[static_cast<std::size_t>(p)].c_str(),
+                            r.error.c_str());
+                ++failures;
+                continue;
+            }
+            std::printf("run %3d  %-40s  mapped %7.1f ms  first frame %7.1f ms  VmHWM %7ld KiB%s\n", i,
+                        programs[static_cast<std::size_t>(p)].c_str(), r.mappedMs, r.paintedMs, r.peakKiB,
+                        i < 0 ? "  (warm-up)" : "");
+            if (i < 0) continue;
+            results[p].mappedMs.push_back(r.mappedMs);
+            results[p].paintedMs.push_back(r.paintedMs);
+            results[p].peakKiB.push_back(static_cast<double>(r.peakKiB));
+        }
+        std::fflush(stdout);
+    }
+    XCloseDisplay(d);
+
+    const auto& prog = results[0];
+    const auto& floor = results[1];
+    std::printf("\nMedians over %zu and %zu runs, run alternately:\n", prog.paintedMs.size(), floor.paintedMs.size());
+    for (const auto& r : results)
+        std::printf("  %-40s  mapped %7.1f ms  first frame %7.1f ms  VmHWM %7.1f MiB\n", r.program.c_str(),
+                    bench::median(r.mappedMs), bench::median(r.paintedMs), bench::median(r.peakKiB) / 1024.0);
+    const auto ratio = bench::startupRatio(prog, floor);
+    const auto mem = bench::memoryExcessMiB(prog, floor);
+    std::printf("start-up ratio (first frame)   %6.2f   target <= %.2f   %s\n", ratio.value, ratio.target,
+                ratio.met ? "met" : "MISSED");
+    std::printf("memory above the floor (MiB)   %6.2f   target <= %.2f   %s\n", mem.value, mem.target,
+                mem.met ? "met" : "MISSED");
+    return failures == 0 ? 0 : 1;
+}
