@@ -81,7 +81,7 @@ void MainWindow::sync() {
     for (Binding& b : m_bindings) syncBinding(b);
     syncFocus();
     for (Binding& b : m_bindings)
-        if (b.edit || b.panel) syncTextBox(b, b.widget->hasFocus());
+        if (b.edit || b.panel) syncTextBox(b, b.control == m_core.focused());
     m_syncing = false;
 }
 
@@ -112,7 +112,7 @@ void MainWindow::syncBinding(Binding& b) {
         const auto& line = static_cast<const tk::Line&>(c);
         const QPoint from(toPixels(line.X1, m_twipsPerPixel), toPixels(line.Y1, m_twipsPerPixel));
         const QPoint to(toPixels(line.X2, m_twipsPerPixel), toPixels(line.Y2, m_twipsPerPixel));
-        const QRect box = QRect(from, to).normalized().adjusted(0, 0, 1, 1);
+        const QRect box = QRect(from, to).normalized(); // inclusive: never empty
         if (b.geometry != box) w->setGeometry(box), b.geometry = box;
         b.line->setEnds(from - box.topLeft(), to - box.topLeft());
     } else if (const QRect r = pixelRect(c, m_twipsPerPixel); b.fresh || r != b.geometry) {
