@@ -54,7 +54,7 @@ class XServer:
     Xft.dpi, as a desktop set to that resolution does, since that is what
     Qt reads as the logical dpi."""
 
-    def __init__(self, dpi=96, width=1024, height=768):
+    def __init__(self, dpi=96, width=1280, height=1024):
         self.dpi = dpi
         read_end, write_end = os.pipe()
         self.proc = subprocess.Popen(
@@ -306,7 +306,9 @@ class App:
     def screenshot(self, path=None):
         """The window's pixels, read with ImageMagick's import."""
         if path:
-            run(["import", "-window", self.wid, path], self.env, timeout=20)
+            # No time stamps or other metadata: the same screen gives the same file.
+            run(["import", "-window", self.wid, "-strip", "-define", "png:exclude-chunks=date,time", path],
+                self.env, timeout=20)
             return None
         data = subprocess.run(["import", "-window", self.wid, "-depth", "8", "ppm:-"], env=self.env,
                               capture_output=True, timeout=20, check=True).stdout
