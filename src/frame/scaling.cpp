@@ -3,6 +3,8 @@
 
 #include "frame/tessomar.h"
 
+#include <array>
+#include <cfloat>
 #include <cmath>
 #include <vector>
 
@@ -20,9 +22,8 @@ namespace {
 // float, which ends the scaling there; the property keeps its old value.
 bool scaleInPlace(float& property, float factor) {
     const double product = static_cast<double>(property) * static_cast<double>(factor);
-    const float stored = num::store(product);
-    if (!std::isfinite(stored)) return false;
-    property = stored;
+    if (!std::isfinite(product) || std::fabs(product) > static_cast<double>(FLT_MAX)) return false;
+    property = num::store(product);
     return true;
 }
 
@@ -52,30 +53,29 @@ void Tessomar::ScaleLayout() {
     fs.ScaleFactor = scaleFactorFor(twipsPerPixelX);
     const float k = fs.ScaleFactor;
 
+    // A fixed order: a failure part-way leaves the objects before it scaled
+    // and those after it at their design values.
     std::vector<Geometry> objects;
     objects.reserve(70);
     objects.push_back({&Top, &Left, &Height, &Width, &font.size});
-    auto add = [&](tk::Control& c) { objects.push_back(geometryOf(c, &c != &Scroll)); };
-    for (tk::TextBox& box : A) add(box);
-    for (tk::Control* c : {static_cast<tk::Control*>(&AccelBounce), static_cast<tk::Control*>(&Acceleration),
-                           static_cast<tk::Control*>(&AccelLbl), static_cast<tk::Control*>(&AccelTab),
-                           static_cast<tk::Control*>(&AccelUnits), static_cast<tk::Control*>(&AddLbl1),
-                           static_cast<tk::Control*>(&AddLbl2)})
-        add(*c);
-    for (tk::TextBox& box : B) add(box);
-    for (tk::Control* c :
-         std::initializer_list<tk::Control*>{&BkLbl, &BkptBak, &ClearBut, &DelBut, &DispBounce, &Displacement, &DispLbl,
-                                             &DispTab, &DispUnits, &EnglishBut})
-        add(*c);
-    for (tk::TextBox& box : F) add(box);
-    for (tk::Control* c : std::initializer_list<tk::Control*>{
-             &FreqBounce, &FreqLbl, &FreqTab, &Frequency, &FreqUnits, &HelpBut, &MetricBut, &Picture1, &PSDLbl,
-             &RandomButton, &RanHelp, &RfreqLbl, &SineButton, &SineHelp, &VelBounce, &VelLbl, &Velocity, &VelTab,
-             &VelUnits, &TabBounce, &TabDnBounce, &Scroll, &ShockButton,
-             // Not in the historical list, but left unscaled they would
-             // drift off the controls they cover on any screen but 15.1.
-             &AccelButton, &ShockHelp})
-        add(*c);
+    auto add = [&](std::initializer_list<tk::Control*> controls) {
+        for (tk::Control* c : controls) objects.push_back(geometryOf(*c, c != &Scroll));
+    };
+    auto addRow = [&](std::array<tk::TextBox, kRows>& row) {
+        for (tk::TextBox& box : row) add({&box});
+    };
+    addRow(A);
+    add({&AccelBounce, &Acceleration, &AccelLbl, &AccelTab, &AccelUnits, &AddLbl1, &AddLbl2});
+    addRow(B);
+    add({&BkLbl, &BkptBak, &ClearBut, &DelBut, &DispBounce, &Displacement, &DispLbl, &DispTab, &DispUnits,
+         &EnglishBut});
+    addRow(F);
+    add({&FreqBounce, &FreqLbl,      &FreqTab,  &Frequency, &FreqUnits,   &HelpBut,  &MetricBut,  &Picture1,
+         &PSDLbl,     &RandomButton, &RanHelp,  &RfreqLbl,  &SineButton,  &SineHelp, &VelBounce,  &VelLbl,
+         &Velocity,   &VelTab,       &VelUnits, &TabBounce, &TabDnBounce, &Scroll,   &ShockButton});
+    // Scaled too, last, so that on any screen the pulse-shape button stays
+    // over the acceleration label and the shock picture beside the other panels.
+    add({&AccelButton, &ShockHelp});
 
     for (const Geometry& g : objects)
         if (!scaleObject(g, k)) break;

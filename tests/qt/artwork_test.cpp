@@ -8,15 +8,16 @@
 
 namespace {
 
-// Dark enough to be ink: text and line work, not background or shading.
-bool isInk(QRgb p) { return qGray(p) < 110 && qAlpha(p) == 255; }
+QPixmap draw(int which, qreal dpr) {
+    return which == 0 ? tessomar::view::bannerPixmap(dpr) : tessomar::view::shockHelpPixmap(dpr);
+}
 
-int inkIn(const QImage& image, const QRect& logical, qreal dpr) {
-    const QRect r(static_cast<int>(logical.x() * dpr), static_cast<int>(logical.y() * dpr),
-                  static_cast<int>(logical.width() * dpr), static_cast<int>(logical.height() * dpr));
+// Pixels dark enough to be text or line work, in a rectangle given in logical pixels.
+int inkIn(const QImage& image, const QRectF& logical, qreal dpr) {
+    const QRect r = QRectF(logical.topLeft() * dpr, logical.size() * dpr).toRect() & image.rect();
     int ink = 0;
-    for (int y = r.top(); y <= r.bottom() && y < image.height(); ++y)
-        for (int x = r.left(); x <= r.right() && x < image.width(); ++x) ink += isInk(image.pixel(x, y));
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) ink += qGray(image.pixel(x, y)) < 110;
     return ink;
 }
 
@@ -30,103 +31,54 @@ private slots:
         QTest::addColumn<int>("which"); // 0 banner, 1 shock help
         QTest::addColumn<qreal>("dpr");
         QTest::addColumn<QSize>("logical");
+        QTest::addColumn<QSize>("pixels");
         for (qreal dpr : {1.0, 1.25, 2.0, 3.0}) {
-            QTest::addRow("banner@%g", dpr) << 0 << dpr << QSize(245, 62);
-            QTest::addRow("shock@%g", dpr) << 1 << dpr << QSize(229, 373);
+            QTest::addRow("banner@%g", dpr) << 0 << dpr << QSize(245, 62) << (QSizeF(245, 62) * dpr).toSize();
+            QTest::addRow("shock@%g", dpr) << 1 << dpr << QSize(229, 373) << (QSizeF(229, 373) * dpr).toSize();
         }
+        QTest::addRow("shock@0 is 1x") << 1 << 0.0 << QSize(229, 373) << QSize(229, 373);
+        QTest::addRow("banner@nan is 1x") << 0 << qreal(std::nan("")) << QSize(245, 62) << QSize(245, 62);
     }
     void drawsAtItsLogicalSizeWithDprTimesThePixels() {
         QFETCH(int, which);
         QFETCH(qreal, dpr);
         QFETCH(QSize, logical);
-        const QPixmap pm = which == 0 ? tessomar::view::bannerPixmap(dpr) : tessomar::view::shockHelpPixmap(dpr);
-        QCOMPARE(pm.devicePixelRatio(), dpr);
-        QCOMPARE(pm.size(), QSize(static_cast<int>(std::lround(logical.width() * dpr)),
-                                  static_cast<int>(std::lround(logical.height() * dpr))));
+        QFETCH(QSize, pixels);
+        const QPixmap pm = draw(which, dpr);
+        QCOMPARE(pm.size(), pixels);
         QCOMPARE(pm.deviceIndependentSize().toSize(), logical);
     }
 
-    void nonsenseRatioFallsBackToOne_data() {
-        QTest::addColumn<qreal>("dpr");
-        QTest::newRow("zero") << 0.0;
-        QTest::newRow("negative") << -2.0;
-        QTest::newRow("nan") << qreal(std::nan(""));
+    // Each region holds its content: for the shock picture the title, both
+    // pulses, the legend and the last paragraph; for the banner the emblem and
+    // the name inside the 225 x 48 corner that Picture1 shows, nothing beyond.
+    void eachRegionHoldsItsInk_data() {
+        QTest::addColumn<int>("which");
+        QTest::addColumn<QRectF>("region");
+        QTest::addColumn<int>("minimum"); // ink pixels at 1x
+        QTest::addColumn<int>("maximum");
+        QTest::newRow("title") << 1 << QRectF(30, 2, 170, 16) << 150 << 2000;
+        QTest::newRow("title margins") << 1 << QRectF(0, 0, 25, 18) << 0 << 0;
+        QTest::newRow("half sine") << 1 << QRectF(3, 25, 120, 70) << 150 << 3000;
+        QTest::newRow("terminal peak") << 1 << QRectF(140, 25, 86, 70) << 100 << 3000;
+        QTest::newRow("legend") << 1 << QRectF(20, 134, 180, 42) << 300 << 3000;
+        QTest::newRow("last paragraph") << 1 << QRectF(0, 320, 229, 45) << 300 << 5000;
+        QTest::newRow("banner emblem") << 0 << QRectF(4, 4, 40, 40) << 600 << 1600;
+        QTest::newRow("banner name") << 0 << QRectF(48, 2, 175, 30) << 400 << 3000;
+        QTest::newRow("banner right edge") << 0 << QRectF(225, 0, 20, 62) << 0 << 0;
+        QTest::newRow("banner bottom edge") << 0 << QRectF(0, 48, 245, 14) << 0 << 0;
     }
-    void nonsenseRatioFallsBackToOne() {
-        QFETCH(qreal, dpr);
-        QCOMPARE(tessomar::view::bannerPixmap(dpr).size(), QSize(245, 62));
-        QCOMPARE(tessomar::view::shockHelpPixmap(dpr).size(), QSize(229, 373));
-    }
-
-    void shockPictureIsBlackOnOpaqueWhite_data() {
-        QTest::addColumn<qreal>("dpr");
-        QTest::newRow("1x") << 1.0;
-        QTest::newRow("2x") << 2.0;
-    }
-    void shockPictureIsBlackOnOpaqueWhite() {
-        QFETCH(qreal, dpr);
-        const QImage image = tessomar::view::shockHelpPixmap(dpr).toImage().convertToFormat(QImage::Format_ARGB32);
-        int white = 0, coloured = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x) {
-                const QRgb p = image.pixel(x, y);
-                QCOMPARE(qAlpha(p), 255);
-                white += p == qRgb(255, 255, 255);
-                coloured += std::abs(qRed(p) - qGreen(p)) > 8 || std::abs(qGreen(p) - qBlue(p)) > 8;
-            }
-        QVERIFY2(white > image.width() * image.height() * 7 / 10, "the ground is not mostly white");
-        QCOMPARE(coloured, 0);
-    }
-
-    // Each band of the picture holds what belongs there: the title, the
-    // pulses, the legend and the three paragraphs down to the last line.
-    void shockPictureFillsEachBand_data() {
-        QTest::addColumn<qreal>("dpr");
-        QTest::addColumn<QRect>("band");
-        QTest::addColumn<int>("minimumInk"); // in logical pixels
+    void eachRegionHoldsItsInk() {
+        QFETCH(int, which);
+        QFETCH(QRectF, region);
+        QFETCH(int, minimum);
+        QFETCH(int, maximum);
         for (qreal dpr : {1.0, 2.0}) {
-            QTest::addRow("title@%g", dpr) << dpr << QRect(30, 2, 170, 16) << 150;
-            QTest::addRow("half sine@%g", dpr) << dpr << QRect(3, 25, 120, 70) << 150;
-            QTest::addRow("terminal peak@%g", dpr) << dpr << QRect(140, 25, 86, 70) << 100;
-            QTest::addRow("legend@%g", dpr) << dpr << QRect(20, 134, 180, 42) << 300;
-            QTest::addRow("last paragraph@%g", dpr) << dpr << QRect(0, 320, 229, 45) << 300;
+            const QImage image = draw(which, dpr).toImage();
+            if (which == 1) QCOMPARE(image.pixel(0, image.height() - 1), qRgb(255, 255, 255)); // white ground
+            const int ink = inkIn(image, region, dpr);
+            QVERIFY2(ink >= minimum * dpr * dpr && ink <= maximum * dpr * dpr, qPrintable(QString::number(ink)));
         }
-    }
-    void shockPictureFillsEachBand() {
-        QFETCH(qreal, dpr);
-        QFETCH(QRect, band);
-        QFETCH(int, minimumInk);
-        const QImage image = tessomar::view::shockHelpPixmap(dpr).toImage();
-        QVERIFY(inkIn(image, band, dpr) >= minimumInk * dpr * dpr);
-    }
-
-    void shockPictureTitleIsCentred() {
-        const QImage image = tessomar::view::shockHelpPixmap(1).toImage();
-        int left = image.width(), right = -1;
-        for (int y = 2; y < 18; ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (isInk(image.pixel(x, y))) {
-                    left = std::min(left, x);
-                    right = std::max(right, x);
-                }
-        QVERIFY(right > left);
-        QVERIFY(std::abs(left - (image.width() - 1 - right)) <= 3);
-    }
-
-    // Picture1 shows only the top-left 225 x 48 pixels of the banner; the
-    // name must stand there, and nothing but background beyond it.
-    void bannerKeepsItsContentInTheVisibleCorner_data() {
-        QTest::addColumn<qreal>("dpr");
-        QTest::newRow("1x") << 1.0;
-        QTest::newRow("2x") << 2.0;
-    }
-    void bannerKeepsItsContentInTheVisibleCorner() {
-        QFETCH(qreal, dpr);
-        const QImage image = tessomar::view::bannerPixmap(dpr).toImage();
-        QVERIFY(inkIn(image, QRect(48, 2, 175, 30), dpr) > 400 * dpr * dpr); // the name
-        QVERIFY(inkIn(image, QRect(4, 4, 40, 40), dpr) > 600 * dpr * dpr);   // the emblem
-        QCOMPARE(inkIn(image, QRect(225, 0, 20, 62), dpr), 0);
-        QCOMPARE(inkIn(image, QRect(0, 48, 245, 14), dpr), 0);
     }
 };
 
