@@ -61,4 +61,30 @@ TEST(PulseShape, FromAModeOtherThanHalfSineTheButtonSelectsHalfSine) {
     EXPECT_EQ(w->AccelButton.Caption, "Half Sine Accl");
 }
 
+struct TypedCase {
+    int clicks;
+    const char* fields;
+};
+class TypedShockEntryTest : public testing::TestWithParam<TypedCase> {};
+
+TEST_P(TypedShockEntryTest, ValuesTypedInShockModeAreRecomputedByThePulseShapeButton) {
+    auto w = modes_test::started();
+    w->click(w->ShockButton);
+    for (tk::TextBox* box : {&w->Acceleration, &w->Frequency}) {
+        w->clickText(*box, 0);
+        w->selectAll();
+        for (char ch : std::string("10\r")) w->keyPress(ch);
+    }
+    for (int i = 0; i < GetParam().clicks; ++i) w->click(w->AccelButton);
+    EXPECT_EQ(w->Acceleration.Text() + "|" + w->Velocity.Text() + "|" + w->Displacement.Text() + "|" +
+                  w->Frequency.Text(),
+              GetParam().fields);
+    EXPECT_EQ(w->Frequency.BackColor, 0xDDFFDBu); // still the last entry
+    EXPECT_EQ(w->Acceleration.BackColor, 0xE1FFFDu);
+}
+
+INSTANTIATE_TEST_SUITE_P(Clicks, TypedShockEntryTest,
+                         testing::Values(TypedCase{0, "10.00|10.2|0.125|10.00"}, TypedCase{1, "10.00|8.0|0.069|10.00"},
+                                         TypedCase{2, "10.00|10.2|0.125|10.00"}));
+
 } // namespace

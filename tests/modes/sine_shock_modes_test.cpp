@@ -17,8 +17,12 @@ void scramble(Tessomar& w) {
     w.FreqLbl.Visible = w.Frequency.Visible = w.FreqUnits.Visible = false;
     w.FreqLbl.Caption = w.FreqUnits.Caption = w.AccelUnits.Caption = w.VelUnits.Caption = w.DispUnits.Caption = "x";
     w.SineButton.BackColor = w.RandomButton.BackColor = w.ShockButton.BackColor = 0x123456;
-    for (tk::TextBox* box : {&w.Acceleration, &w.Velocity, &w.Displacement, &w.Frequency}) box->setText("junk");
-    for (tk::TextBox* box : {&w.Acceleration, &w.Velocity, &w.Displacement}) box->Locked = !(box->TabStop = false);
+    for (tk::TextBox* box : {&w.Acceleration, &w.Velocity, &w.Displacement, &w.Frequency}) {
+        box->setText("junk");
+        box->BackColor = 0xDDFFDB;
+        box->Locked = box != &w.Frequency;
+        box->TabStop = box == &w.Frequency;
+    }
     for (tk::CommandButton* b : {&w.AccelTab, &w.VelTab, &w.DispTab, &w.FreqTab}) b->TabStop = false;
     for (int i = 0; i < tessomar::kRows; ++i) w.F[i].TabStop = w.A[i].TabStop = true;
     w.fs.LastEntry = "A";
@@ -65,6 +69,8 @@ TEST_P(ModeSelectionTest, RestoresTheWholeScreenOfTheModeAndKeepsTheTable) {
               u.texts);
     EXPECT_EQ(w->FreqLbl.Caption + " " + w->FreqUnits.Caption, s.shock ? "Duration msec" : "Frequency Hz");
     EXPECT_TRUE(w->FreqLbl.Visible && w->Frequency.Visible && w->FreqUnits.Visible);
+    for (const tk::TextBox* box : {&w->Acceleration, &w->Velocity, &w->Displacement, &w->Frequency})
+        EXPECT_EQ(box->BackColor, 0xFFFFFFu) << box->name(); // no entry to mark
     EXPECT_EQ(w->AccelButton.Visible, s.shock);
     EXPECT_EQ(w->AccelButton.Caption, "Half Sine Accl");
     EXPECT_EQ(w->SineButton.BackColor, s.shock ? 0xE0E0E0u : 0xC0FFC0u);
