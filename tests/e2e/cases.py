@@ -387,6 +387,9 @@ NAMED = (["Acceleration", "Velocity", "Displacement", "Frequency", "Sine", "Rand
           "English", "Metric", "Help", "Delete Break Pt", "Clear All", "Half Sine Accl",
           "Sine help", "Random help", "Shock help"]
          + [f"Row {r} {kind}" for r in range(1, 10) for kind in ("frequency", "PSD", "number")])
+# Labels, read by their captions (blanks around a caption are not spoken).
+LABELS = ["Acceleration", "Velocity", "Displacement", "Frequency", "g's pk", "ips pk", "in. p-p", "Hz"]
+HEADERS = ["Bk Pt", "Freq. (Hz)", "PSD (g2/Hz)"]
 
 
 def accessible_names(app):
@@ -394,11 +397,21 @@ def accessible_names(app):
     missing = [name for name in NAMED if name not in named]
     check(not missing, f"no control is named {missing}")
     for field in FIELDS:
-        check(app.find(field, TEXT) is not None, f"{field} is not a text field")
+        app.find(field, TEXT)
+    labels = {node.name.strip() for node, role in app._nodes() if role == LABEL}
+    check(set(LABELS) <= labels, f"labels {sorted(set(LABELS) - labels)} are not readable")
+    headers = {node.name.strip() for node, role in app._nodes() if role == TEXT}
+    check(set(HEADERS) <= headers, f"column headers {sorted(set(HEADERS) - headers)} are not readable")
+    # Nothing a user can reach is left without a name.
+    unnamed = [role for node, role in app._nodes()
+               if role in ("text", "push button", "scroll bar") and not node.name.strip()
+               and node.getState().contains(app.atspi.STATE_SHOWING)]
+    check(not unnamed, f"shown controls without a name: {unnamed}")
     app.click("Random", BUTTON)
     app.expect_focus("Row 1 frequency")
     # The results are read-only fields a screen reader still reads.
-    check(app.text("Acceleration") == "0.00", "the g rms result is not readable")
+    app.expect_texts({"Acceleration": "0.00", "Velocity": "0.0", "Displacement": "0.000"})
+    check(app.showing("g's rms", LABEL), "the caption g's rms is not readable")
 
 
 # ---------------------------------------------------------------- high dpi
