@@ -277,6 +277,12 @@ def help_panel(button, panel, twips, lines):
             app.click("Help", BUTTON)
             app.expect_showing(panel)
             expect_height(app, twips)
+        # The mode's own button closes the panel and restores the layout.
+        app.click(button, BUTTON)
+        app.expect_showing(panel, False)
+        expect_height(app, 7470 if button == "Random" else 4210)
+        app.click("Help", BUTTON)
+        app.expect_showing(panel)
         if lines:
             text = app.text(panel, None).replace("\r\n", "\n").split("\n")
             check(len(text) == lines[2], f"{panel} has {len(text)} lines, expected {lines[2]}")
@@ -289,10 +295,6 @@ def help_panel(button, panel, twips, lines):
             except NotImplementedError:
                 pass
             check("Classical Shock Pulses" in spoken, f"{panel} gives a screen reader no text: {spoken!r}")
-        # The mode's own button closes the panel and restores the layout.
-        app.click(button, BUTTON)
-        app.expect_showing(panel, False)
-        expect_height(app, 7470 if button == "Random" else 4210)
     return case
 
 
@@ -422,6 +424,23 @@ HIGH_DPI = [
 ]
 
 
+def crisp(app, name, ratio):
+    """An image drawn for the device pixel ratio has sharp edges at every
+    device pixel; one scaled up from a 1x bitmap changes colour only every
+    second pixel (nearest) or only softly (smooth)."""
+    wx, wy, _, _ = app.geometry()
+    x, y, w, h = app.device_extents(name)
+    image = app.screenshot()
+    edges = [0, 0]
+    for row in range(y - wy, y - wy + h):
+        for col in range(x - wx, x - wx + w - 1):
+            a, b = image.pixel(col, row), image.pixel(col + 1, row)
+            if max(abs(a[i] - b[i]) for i in range(3)) > 96:
+                edges[col % 2] += 1
+    check(min(edges) >= 20 and min(edges) >= 0.3 * max(edges),
+          f"{name} looks scaled up at ratio {ratio}: sharp edges at even/odd pixels {edges}")
+
+
 def high_dpi(ratio):
     def case(app):
         expect_height(app, 4210, ratio)
@@ -438,6 +457,12 @@ def high_dpi(ratio):
         expect_colours(app, {"Frequency": GREEN, "Acceleration": YELLOW, "Velocity": WHITE})
         app.click("Random", BUTTON)
         expect_height(app, 7470, ratio)
+        if ratio == 2.0:
+            crisp(app, "Tessomar", ratio)  # the banner
+            app.click("Shock", BUTTON)
+            app.click("Help", BUTTON)
+            app.expect_showing("Shock help")
+            crisp(app, "Shock help", ratio)
     return case
 
 
