@@ -11,9 +11,7 @@ Control* Window::find(std::string_view name) const {
     return nullptr;
 }
 
-bool Window::canTakeFocus(const Control& c) const {
-    return c.focusable() && c.Visible && c.Top < clientHeight();
-}
+bool Window::canTakeFocus(const Control& c) const { return c.focusable() && c.Visible && c.Top < clientHeight(); }
 
 // The target takes the focus, the control that had it runs LostFocus, then
 // the target runs GotFocus. When a LostFocus handler moves the focus itself
@@ -23,14 +21,28 @@ bool Window::canTakeFocus(const Control& c) const {
 // while a handler's own SetFocus (after Enter) still lands.
 void Window::moveFocus(Control& target) {
     if (m_focused == &target || !canTakeFocus(target)) return;
+    // Handlers that keep sending the focus on from their GotFocus (two
+    // controls redirecting to each other) would otherwise recurse until the
+    // stack runs out. Past these bounds a further move is refused and the
+    // focus stays with the control that last gained it.
+    constexpr int kMaxDepth = 16, kMaxNestedMoves = 256;
+    if (m_moveDepth == 0) m_nestedMoves = 0;
+    if (m_moveDepth >= kMaxDepth || ++m_nestedMoves > kMaxNestedMoves) return;
+    struct Nesting {
+        int& depth;
+        explicit Nesting(int& d) : depth(d) { ++depth; }
+        ~Nesting() { --depth; }
+    } nesting{m_moveDepth};
+    // Only the control whose GotFocus ran last is told it lost the focus: a
+    // target still waiting for its GotFocus never had the focus to lose, and
+    // no control hears of a gain or a loss twice in a row.
     auto losesFocus = [this](Control* c) {
-        // A control still waiting for its GotFocus never had the focus to lose.
-        if (c && c->LostFocus && std::find(m_pending.begin(), m_pending.end(), c) == m_pending.end())
-            c->LostFocus();
+        if (!c || c != m_reported) return;
+        m_reported = nullptr;
+        if (c->LostFocus) c->LostFocus();
     };
     Control* previous = m_focused;
     m_focused = &target;
-    m_pending.push_back(&target);
     losesFocus(previous);
     // Bounded: handlers that keep moving the focus cannot spin forever.
     for (int round = 0; m_focused != &target && round < 8 && canTakeFocus(target); ++round) {
@@ -38,8 +50,12 @@ void Window::moveFocus(Control& target) {
         m_focused = &target;
         losesFocus(holder);
     }
-    m_pending.pop_back();
-    if (m_focused == &target && target.GotFocus) target.GotFocus();
+    if (m_focused != &target || m_reported == &target) return; // redirected, or told already
+    // Whoever was told last and still thinks it holds the focus hears it lost it.
+    losesFocus(m_reported);
+    if (m_focused != &target) return;
+    m_reported = &target;
+    if (target.GotFocus) target.GotFocus();
 }
 
 void Window::load() {
@@ -99,14 +115,27 @@ void Window::keyDown(int keyCode, int shift) {
         auto* bar = static_cast<ScrollBar*>(c);
         switch (keyCode) {
         case key::Up:
-        case key::Left: bar->lineUp(); break;
+        case key::Left:
+            bar->lineUp();
+            break;
         case key::Down:
-        case key::Right: bar->lineDown(); break;
-        case key::PageUp: bar->pageUp(); break;
-        case key::PageDown: bar->pageDown(); break;
-        case key::Home: bar->setValue(bar->Min()); break;
-        case key::End: bar->setValue(bar->Max()); break;
-        default: break;
+        case key::Right:
+            bar->lineDown();
+            break;
+        case key::PageUp:
+            bar->pageUp();
+            break;
+        case key::PageDown:
+            bar->pageDown();
+            break;
+        case key::Home:
+            bar->setValue(bar->Min());
+            break;
+        case key::End:
+            bar->setValue(bar->Max());
+            break;
+        default:
+            break;
         }
         return;
     }

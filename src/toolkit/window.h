@@ -47,13 +47,13 @@ public:
 
     // ---- User actions, as the view forwards them ----
     void pressTab(bool shift);
-    void keyPress(int keyAscii);            // a character key in the focused control
-    void keyDown(int keyCode, int shift);   // a non-character key
-    void click(Control& c);                 // focus first (if it can take it), then Click
-    void clickText(TextBox& box, int caret);// a click into a text box at a caret position
-    bool pressAccessKey(char letter);       // Alt+letter
-    void paste(const std::string& text);    // into the focused text box; no KeyPress
-    std::string cut();                      // from the focused text box; no KeyPress
+    void keyPress(int keyAscii);             // a character key in the focused control
+    void keyDown(int keyCode, int shift);    // a non-character key
+    void click(Control& c);                  // focus first (if it can take it), then Click
+    void clickText(TextBox& box, int caret); // a click into a text box at a caret position
+    bool pressAccessKey(char letter);        // Alt+letter
+    void paste(const std::string& text);     // into the focused text box; no KeyPress
+    std::string cut();                       // from the focused text box; no KeyPress
     std::string copy() const;
     void selectAll();
 
@@ -67,7 +67,9 @@ private:
 
     std::vector<Control*> m_controls;
     Control* m_focused = nullptr;
-    std::vector<Control*> m_pending; // targets of moves under way, before their GotFocus
+    Control* m_reported = nullptr; // the control whose GotFocus ran last, until told it lost the focus
+    int m_moveDepth = 0;           // focus moves started from handlers of a move under way
+    int m_nestedMoves = 0;         // moves made since the outermost one began
     int m_activations = 0;
 };
 

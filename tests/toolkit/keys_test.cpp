@@ -37,6 +37,8 @@ struct CharCase {
     int caret;
 };
 
+void PrintTo(const CharCase& c, std::ostream* os) { *os << c.name; }
+
 class KeyPress : public testing::TestWithParam<CharCase> {};
 
 TEST_P(KeyPress, IsRaisedThenAppliedByTheBoxUnlessSwallowed) {
@@ -93,6 +95,8 @@ struct KeyDownCase {
     const char* text;
     int selStart, selLength;
 };
+
+void PrintTo(const KeyDownCase& c, std::ostream* os) { *os << c.name; }
 
 class KeyDown : public testing::TestWithParam<KeyDownCase> {};
 
@@ -154,6 +158,8 @@ struct ClipCase {
     const char* text;
     int selStart, selLength;
 };
+
+void PrintTo(const ClipCase& c, std::ostream* os) { *os << c.name; }
 
 class Clipboard : public testing::TestWithParam<ClipCase> {};
 
@@ -220,6 +226,8 @@ struct SelectionCase {
     std::function<void(tk::TextBox&)> act;
     int selStart, selLength;
 };
+
+void PrintTo(const SelectionCase& c, std::ostream* os) { *os << c.name; }
 
 class Selection : public testing::TestWithParam<SelectionCase> {};
 

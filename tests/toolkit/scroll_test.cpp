@@ -18,6 +18,8 @@ struct ScrollCase {
     const char* changes; // the Change events raised, with the Value each one saw
 };
 
+void PrintTo(const ScrollCase& c, std::ostream* os) { *os << c.name; }
+
 class ScrollBarChange : public testing::TestWithParam<ScrollCase> {};
 
 TEST_P(ScrollBarChange, ClampsAndRaisesChangeOnlyOnRealChange) {
