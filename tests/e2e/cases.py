@@ -2,8 +2,6 @@
 clicks and checks what a user sees. Cases are built from tables; each entry
 in CASES is (name, function, dpi, extra environment)."""
 
-import time
-
 from desktop import Failure, wait_for
 from spectra import overall, shown
 

@@ -21,6 +21,10 @@ class Failure(AssertionError):
     pass
 
 
+class Exited(Failure):
+    """The program has ended: nothing is worth waiting for any more."""
+
+
 def wait_for(predicate, what, timeout=4.0, interval=0.03):
     """Polls until predicate() is true and returns its value.
 
@@ -35,6 +39,8 @@ def wait_for(predicate, what, timeout=4.0, interval=0.03):
             if value:
                 return value
             last = value
+        except Exited:
+            raise
         except Exception as error:  # noqa: BLE001 - a dead proxy reads as "not yet"
             last = error
         if time.monotonic() > deadline:
@@ -127,7 +133,6 @@ class App:
     """One run of the program in an X server, driven through the window."""
 
     def __init__(self, program, xserver, bus, extra_env=None):
-        self.x = xserver
         self.atspi = bus.pyatspi
         self._cache = None
         self.runtime = tempfile.mkdtemp(prefix="tessomar-e2e-")
@@ -137,7 +142,6 @@ class App:
         env.update(extra_env or {})
         self.env = env
         self.log = open(os.path.join(self.runtime, "program.log"), "w+")
-        self.started = time.monotonic()
         self.proc = subprocess.Popen([program], env=env, stdout=self.log, stderr=subprocess.STDOUT)
         try:
             self.wid = wait_for(self._window, "the window to be mapped", timeout=10)
@@ -155,7 +159,7 @@ class App:
     # ---- start and stop ----
     def _window(self):
         if self.proc.poll() is not None:
-            raise Failure(f"the program exited with {self.proc.returncode}: {self.output()}")
+            raise Exited(f"the program exited with {self.proc.returncode}: {self.output()}")
         out = run(["xdotool", "search", "--onlyvisible", "--pid", str(self.proc.pid), "--name",
                    f"^{WINDOW_TITLE}$"], self.env, check=False)
         ids = out.split()
