@@ -79,8 +79,8 @@ void Tessomar::applyDesign() {
     const SineRow rows[] = {
         {AccelLbl, "Acceleration ", 1450, 11, Acceleration, 1400, 0, kWhite, AccelUnits, "g's pk", 2580, 1455, 765, 34},
         {VelLbl, "Velocity", 1850, 31, Velocity, 1800, 2, kWhite, VelUnits, "ips pk", 2595, 1845, 780, 35},
-        {DispLbl, "Displacement", 2250, 32, Displacement, 2200, 4, tk::kSystemColor, DispUnits, "in. p-p", 2595,
-         2250, 870, 36},
+        {DispLbl, "Displacement", 2250, 32, Displacement, 2200, 4, tk::kSystemColor, DispUnits, "in. p-p", 2595, 2250,
+         870, 36},
         {FreqLbl, "Frequency", 2650, 33, Frequency, 2600, 6, tk::kSystemColor, FreqUnits, "Hz", 2595, 2655, 555, 37},
     };
     for (const SineRow& r : rows) {
@@ -146,7 +146,7 @@ void Tessomar::applyDesign() {
     place(BkptBak, 30, 3900, 3030, 3060, 42);
     BkptBak.BackColor = kPeach;
     BkptBak.border = true;
-    BkptBak.hasFont = false;
+    BkptBak.font = kSans12; // shows no text, but its font size is scaled like every label's
     struct Header {
         tk::TextBox& box;
         const char* text;
@@ -201,15 +201,16 @@ void Tessomar::applyDesign() {
 
     // Stacking, front to back: the windowed controls, then what is drawn on
     // the window's own surface.
-    std::vector<tk::Control*> front = {&ShockHelp, &ShockButton, &Picture1, &SineHelp, &RanHelp,
-                                       &HelpBut,   &ClearBut,    &DelBut};
+    std::vector<tk::Control*> front = {&ShockHelp, &ShockButton, &Picture1, &SineHelp,
+                                       &RanHelp,   &HelpBut,     &ClearBut, &DelBut};
     for (auto* arr : {&A, &F, &B})
         for (tk::TextBox& box : *arr) front.push_back(&box);
     for (tk::Control* c : std::initializer_list<tk::Control*>{
-             &PSDLbl, &RfreqLbl, &BkLbl, &Scroll, &MetricBut, &EnglishBut, &Frequency, &Displacement, &Velocity,
-             &Acceleration, &RandomButton, &SineButton, &AccelBounce, &VelBounce, &DispBounce, &FreqBounce, &VelTab,
-             &DispTab, &FreqTab, &AccelTab, &TabBounce, &TabDnBounce, &AccelButton, &BkptBak, &AddLbl2, &AddLbl1,
-             &FreqUnits, &DispUnits, &VelUnits, &AccelUnits, &FreqLbl, &DispLbl, &VelLbl, &AccelLbl, &Line1})
+             &PSDLbl,       &RfreqLbl,    &BkLbl,        &Scroll,       &MetricBut,  &EnglishBut,  &Frequency,
+             &Displacement, &Velocity,    &Acceleration, &RandomButton, &SineButton, &AccelBounce, &VelBounce,
+             &DispBounce,   &FreqBounce,  &VelTab,       &DispTab,      &FreqTab,    &AccelTab,    &TabBounce,
+             &TabDnBounce,  &AccelButton, &BkptBak,      &AddLbl2,      &AddLbl1,    &FreqUnits,   &DispUnits,
+             &VelUnits,     &AccelUnits,  &FreqLbl,      &DispLbl,      &VelLbl,     &AccelLbl,    &Line1})
         front.push_back(c);
     for (std::size_t z = 0; z < front.size(); ++z) front[z]->zOrder = static_cast<int>(z);
 }

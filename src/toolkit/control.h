@@ -47,13 +47,13 @@ public:
     std::string name() const;
     Window& window() const { return m_window; }
 
-    bool focusable() const;  // a kind that can hold the focus
+    bool focusable() const; // a kind that can hold the focus
     bool hasFocus() const;
-    void SetFocus();          // a move made by code: same events as the user's
+    void SetFocus(); // a move made by code: same events as the user's
 
     float Left = 0, Top = 0, Width = 0, Height = 0;
     Font font;
-    bool hasFont = true; // the scroll bar, the picture boxes and the line have none
+    bool hasFont = true; // the scroll bar and the line have none
     Color BackColor = kSystemColor;
     Color ForeColor = kSystemColor;
     bool Visible = true;
@@ -91,8 +91,7 @@ public:
 
 class PictureBox : public Control {
 public:
-    PictureBox(Window& w, std::string name, int index = -1)
-        : Control(w, Kind::PictureBox, std::move(name), index) {}
+    PictureBox(Window& w, std::string name, int index = -1) : Control(w, Kind::PictureBox, std::move(name), index) {}
 };
 
 class Line : public Control {
@@ -152,8 +151,8 @@ public:
     int Value() const { return m_value; }
     int Min() const { return m_min; }
     int Max() const { return m_max; }
-    void setValue(int v);       // clamped to Min..Max
-    void setMax(int max);       // pulls Value down with it when needed
+    void setValue(int v); // clamped to Min..Max
+    void setMax(int max); // pulls Value down with it when needed
     void setMin(int min);
     int SmallChange = 1;
     int LargeChange = 1;
