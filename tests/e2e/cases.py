@@ -338,6 +338,29 @@ def access_keys(app):
                  "Alt+H to move the focus on")
 
 
+def pulse_shape_by_keyboard(app):
+    # Shock by its access key, then Shift+Tab back from the first field
+    # reaches the pulse-shape button, and Space switches the shape.
+    while app.focused() != "Shock":
+        app.keys("alt+h")
+        wait_for(lambda: app.focused() in ("Help", "Shock"), "Alt+H to focus Help or Shock")
+    app.keys("space")
+    app.expect_showing("Half Sine Accl", role=BUTTON)
+    enter(app, "Acceleration", "10", "Return")
+    enter(app, "Frequency", "10", "Return")
+    app.expect_texts({"Velocity": "10.2", "Displacement": "0.125"})
+    go_to(app, "Acceleration")
+    for _ in range(4):
+        if app.focused() == "Half Sine Accl":
+            break
+        app.keys("shift+Tab")
+        wait_for(lambda: app.focused() is not None, "the focus to land")
+    app.expect_focus("Half Sine Accl")
+    app.keys("space")
+    app.expect_showing("Term Pk Accl", role=BUTTON)
+    app.expect_texts({"Velocity": "8.0", "Displacement": "0.069"})
+
+
 def sine_tab_cycle(app):
     # Tab and Shift+Tab through the four fields without typing: no entry.
     for field in FIELDS[1:] + FIELDS[:1]:
@@ -477,6 +500,7 @@ CASES = (
     + [(f"help_{button.lower()}", help_panel(button, panel, twips, lines), 96, {})
        for button, panel, twips, lines in HELP_PANELS]
     + [("access_keys_reach_every_button", access_keys, 96, {}),
+       ("pulse_shape_switch_by_keyboard", pulse_shape_by_keyboard, 96, {}),
        ("every_control_has_an_accessible_name", accessible_names, 96, {})]
     + [(name, high_dpi(ratio), dpi, env) for name, dpi, env, ratio in HIGH_DPI]
 )
