@@ -15,6 +15,9 @@ double median(std::vector<double> samples);
 // "VmHWM:   41236 kB" from the text of /proc/<pid>/status, in KiB.
 std::optional<long> peakResidentKiB(std::string_view procStatus);
 
+// Time on the CPU in ns, the first field of the text of /proc/<pid>/task/<tid>/schedstat.
+std::optional<long long> schedRunNs(std::string_view schedstat);
+
 // A window counts as painted when none of the sampled pixels still shows the
 // sentinel colour the probe gave the root window: a Qt top-level has no
 // background of its own, so until its first frame lands the root shows
@@ -27,6 +30,7 @@ struct StartupRuns {
     std::vector<double> mappedMs;  // process start to the window mapped
     std::vector<double> paintedMs; // process start to its first frame on screen
     std::vector<double> peakKiB;   // VmHWM once started
+    std::vector<double> cpuMs;     // CPU time of all its threads up to the first frame
 };
 
 struct Verdict {
