@@ -57,8 +57,8 @@ icons_ok() {
   local size
   test -f "$usr/share/icons/hicolor/scalable/apps/org.tessomar.Tessomar.svg" || return 1
   for size in 16 24 32 48 64 128 256; do
-    file "$usr/share/icons/hicolor/${size}x${size}/apps/org.tessomar.Tessomar.png" |
-      grep -q "PNG image data, $size x $size" || { echo "icon ${size}x${size} missing"; return 1; }
+    grep -q "PNG image data, $size x $size" <<<"$(file "$usr/share/icons/hicolor/${size}x${size}/apps/org.tessomar.Tessomar.png")" ||
+      { echo "icon ${size}x${size} missing"; return 1; }
   done
 }
 check "the icon is installed in hicolor at every size" icons_ok
@@ -111,8 +111,19 @@ if [ -n "$display" ]; then
 fi
 window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Tessomar 5\.1$' 2>/dev/null | head -1)
 check "the installed program shows its window" test -n "$window"
-icon_set() { xprop -id "$window" _NET_WM_ICON | grep -q 'Icon ('; }
-[ -n "$window" ] && check "the window carries the application icon" icon_set
+# grep reads whole texts here: with pipefail an early exit of grep -q in a
+# pipe would fail the writer with SIGPIPE.
+icon_set() { grep -q 'Icon (' <<<"$(xprop -id "$window" _NET_WM_ICON)"; }
+# A desktop ties the window to its entry (name and icon in a dock) by class.
+wm_class_matches() {
+  local class
+  class=$(sed -n 's/^StartupWMClass=//p' /usr/share/applications/org.tessomar.Tessomar.desktop)
+  [ -n "$class" ] && grep -qF "\"$class\"" <<<"$(xprop -id "$window" WM_CLASS)"
+}
+if [ -n "$window" ]; then
+  check "the window carries the application icon" icon_set
+  check "the window's class matches the desktop entry" wm_class_matches
+fi
 if [ -n "$app_pid" ]; then
   check "the installed program is still running" kill -0 "$app_pid"
   [ "$failed" -gt 0 ] && cat "$stage/tessomar.log"
