@@ -250,6 +250,26 @@ INSTANTIATE_TEST_SUITE_P(Windows, LogForm,
                                          LogCase{"Displacement", {100, 0.01f}, {200, 0.08f}, 4}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Just outside a log window the general form holds, to full precision.
+class NearALogWindow : public testing::TestWithParam<double> {};
+
+TEST_P(NearALogWindow, UsesTheGeneralForm) {
+    const float f1 = 100, f2 = 200, p1 = 0.1f;
+    const float p2 = static_cast<float>(p1 * std::pow(2.0, GetParam()));
+    const double n = std::log(double(p2) / p1) / std::log(double(f2) / f1);
+    // Integral of P1 (f/f1)^n f^-k from f1 to f2, in ratio form.
+    auto integral = [&](int k) {
+        const double e = n + 1 - k;
+        return p1 * std::pow(double(f1), 1 - k) / e * (std::pow(double(f2) / f1, e) - 1);
+    };
+    const psd::Results r = run({{f1, p1}, {f2, p2}});
+    EXPECT_NEAR(r.grms, std::sqrt(integral(0)), std::sqrt(integral(0)) * 1e-6);
+    EXPECT_NEAR(r.vel, 3 * std::sqrt(3775.8338 * integral(2)), 3 * std::sqrt(3775.8338 * integral(2)) * 1e-6);
+    EXPECT_NEAR(r.disp, 6 * std::sqrt(95.643 * integral(4)), 6 * std::sqrt(95.643 * integral(4)) * 1e-6);
+}
+
+INSTANTIATE_TEST_SUITE_P(Slopes, NearALogWindow, testing::Values(-1.005, -0.995, 0.995, 1.005, 2.995, 3.005));
+
 // ---- Skip rules and the arrays written back ----
 
 struct SkipCase {
@@ -280,7 +300,11 @@ INSTANTIATE_TEST_SUITE_P(
                     SkipCase{"SlopeJustAboveTheLimit",
                              {{1, 1e-12f}, {1.1f, static_cast<float>(1e-12 * std::pow(1.1, 300.5))}},
                              false},
-                    SkipCase{"NegativePsdAgainstPositive", {{20, 0.04f}, {2000, -0.04f}}, false}),
+                    SkipCase{"NegativePsdAgainstPositive", {{20, 0.04f}, {2000, -0.04f}}, false},
+                    // 20000^72 overflows in the first term; the later terms alone would not.
+                    SkipCase{"FailingFirstTermEndsTheSegment",
+                             {{10000, 1e-20f}, {20000, static_cast<float>(1e-20 * std::pow(2.0, 71))}},
+                             false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Integrate, WritesTheZeroReplacementIntoTheTableAndStopsAtTheEnd) {
