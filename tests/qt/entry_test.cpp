@@ -1,7 +1,9 @@
 #include "fixture.h"
 
 #include <QClipboard>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QTimer>
 
 using namespace tessomar::testing;
 
@@ -218,6 +220,60 @@ private slots:
         // What is typed now replaces what the mouse selected.
         play(*w, "3");
         QCOMPARE(edit->text(), QStringLiteral("3"));
+    }
+
+    void contextMenuEditsThroughTheCore_data() {
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("clipboard");
+        QTest::addRow("copy") << "Copy"
+                              << "12"
+                              << "12"
+                              << "12";
+        QTest::addRow("cut") << "Cut"
+                             << "1"
+                             << ""
+                             << "2";
+        QTest::addRow("paste") << "Paste"
+                               << "19"
+                               << ""
+                               << "9";
+        QTest::addRow("select all") << "Select All"
+                                    << "12"
+                                    << "12"
+                                    << "9";
+    }
+    void contextMenuEditsThroughTheCore() {
+        QFETCH(QString, choice);
+        QFETCH(QString, text);
+        QFETCH(QString, selected);
+        QFETCH(QString, clipboard);
+        QGuiApplication::clipboard()->setText(QStringLiteral("9"));
+        play(*w, "12");
+        key(*w, Qt::Key_Left, Qt::ShiftModifier);
+        if (choice == QLatin1String("Copy")) key(*w, Qt::Key_A, Qt::ControlModifier);
+        auto* edit = widget<QLineEdit>(*w, "Acceleration");
+        bool chosen = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            for (QAction* a : menu->actions())
+                if (a->text().remove(QLatin1Char('&')) == choice) {
+                    QVERIFY(a->isEnabled());
+                    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(a).center());
+                    chosen = true;
+                }
+            if (!chosen) menu->close();
+        });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, edit->rect().center(),
+                                edit->mapToGlobal(edit->rect().center()));
+        QApplication::sendEvent(edit, &event);
+        QVERIFY(chosen);
+        QCOMPARE(edit->text(), text);
+        QCOMPARE(QString::fromStdString(w->core().Acceleration.Text()), text);
+        QCOMPARE(edit->selectedText(), selected);
+        QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
     }
 
     void onlyTheFocusedFieldShowsASelection() {
