@@ -49,7 +49,10 @@ def wait_for(predicate, what, timeout=4.0, interval=0.03):
 
 
 def run(args, env, timeout=10, check=True):
-    done = subprocess.run(args, env=env, capture_output=True, text=True, timeout=timeout)
+    try:
+        done = subprocess.run(args, env=env, capture_output=True, text=True, timeout=timeout)
+    except subprocess.TimeoutExpired:
+        raise Failure(f"{' '.join(args)} did not finish in {timeout} s") from None
     if check and done.returncode != 0:
         raise Failure(f"{' '.join(args)} failed: {done.stderr.strip()}")
     return done.stdout
