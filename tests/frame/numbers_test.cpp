@@ -60,7 +60,10 @@ INSTANTIATE_TEST_SUITE_P(
         // Beyond a double: reported, with a finite value of the right sign.
         ReadCase{"1e400", DBL_MAX, true}, ReadCase{"-1e400", -DBL_MAX, true}, ReadCase{"1.8e308", DBL_MAX, true},
         ReadCase{"1e5000", DBL_MAX, true}, ReadCase{"-1D99999999999999999999", -DBL_MAX, true},
-        ReadCase{std::string(400, '9'), DBL_MAX, true}, ReadCase{"0." + std::string(20, '0') + "1e400", DBL_MAX, true},
+        ReadCase{std::string(400, '9'), DBL_MAX, true}, ReadCase{"1e" + std::string(3000, '9'), DBL_MAX, true},
+        ReadCase{"-1E+" + std::string(3000, '9') + "x", -DBL_MAX, true}, ReadCase{"1e-" + std::string(3000, '9'), 0},
+        ReadCase{"1e" + std::string(3000, '0') + "3", 1000},
+        ReadCase{"0." + std::string(20, '0') + "1e400", DBL_MAX, true},
         // Too small for a double reads 0 and is no overflow.
         ReadCase{"1e-400", 0}, ReadCase{"-1e-5000", 0}, ReadCase{"0." + std::string(400, '0') + "1", 0},
         ReadCase{"0e5000", 0},
