@@ -7,6 +7,7 @@ Everything runs inside the caller's session bus (dbus-run-session).
 """
 
 import collections
+import ctypes
 import os
 import select
 import shutil
@@ -15,6 +16,15 @@ import tempfile
 import time
 
 WINDOW_TITLE = "Tessomar 5.1"
+
+_libc = ctypes.CDLL(None, use_errno=True)
+_PR_SET_PDEATHSIG = 1
+
+
+def _die_with_parent():
+    """Runs in each child before exec: when the suite is killed (a stage
+    timeout), its X server, bus and program end with it instead of lingering."""
+    _libc.prctl(_PR_SET_PDEATHSIG, 15)
 
 
 class Failure(AssertionError):
@@ -69,7 +79,8 @@ class XServer:
         self.proc = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{width}x{height}x24",
              "-dpi", str(dpi), "-nolisten", "tcp", "-noreset"],
-            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+            preexec_fn=_die_with_parent)
         os.close(write_end)
         number = b""
         deadline = time.monotonic() + 10
@@ -105,7 +116,8 @@ class AccessibilityBus:
     def __init__(self, env):
         self.env = env
         self.proc = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
-                                     env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                                     env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                     preexec_fn=_die_with_parent)
         wait_for(self._answers, "the accessibility bus to answer", timeout=15, interval=0.1)
         import pyatspi  # only now: the client connects to the bus when imported
 
@@ -145,7 +157,8 @@ class App:
         env.update(extra_env or {})
         self.env = env
         self.log = open(os.path.join(self.runtime, "program.log"), "w+")
-        self.proc = subprocess.Popen([program], env=env, stdout=self.log, stderr=subprocess.STDOUT)
+        self.proc = subprocess.Popen([program], env=env, stdout=self.log, stderr=subprocess.STDOUT,
+                                     preexec_fn=_die_with_parent)
         try:
             self.wid = wait_for(self._window, "the window to be mapped", timeout=10)
             run(["xdotool", "windowfocus", "--sync", self.wid], env, timeout=5)
