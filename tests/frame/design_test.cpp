@@ -18,12 +18,12 @@ using tk::Kind;
 constexpr tk::Color kSys = tk::kSystemColor, kGrey = 0xC0C0C0, kLight = 0xE0E0E0, kPeach = 0xC0E0FF, kWhite = 0xFFFFFF,
                     kClear = tk::kTransparent;
 
-struct FontSpec {
+struct FontRow {
     const char* face;
     float size;
     int weight;
 };
-const FontSpec kWindowFont{"MS Sans Serif", 12, 400}, kBookman{"Bookman Old Style", 12, 600},
+const FontRow kWindowFont{"MS Sans Serif", 12, 400}, kBookman{"Bookman Old Style", 12, 600},
     kArial975{"Arial", 9.75f, 400}, kArial975B{"Arial", 9.75f, 700}, kArial825{"Arial", 8.25f, 400},
     kArial825B{"Arial", 8.25f, 700}, kArial675{"Arial", 6.75f, 400}, kSans825{"MS Sans Serif", 8.25f, 400},
     kNoFont{nullptr, 0, 0};
@@ -35,7 +35,7 @@ struct Design {
     int tabIndex;
     bool tabStop;
     const char* text; // caption, or a text box's text; nullptr: not fixed at design
-    FontSpec font;
+    FontRow font;
     tk::Color back;
     bool visible = true;
     bool locked = false;
@@ -46,15 +46,15 @@ struct Design {
 
 void PrintTo(const Design& d, std::ostream* os) { *os << d.name; }
 
-Design button(std::string n, float l, float t, float w, float h, int ti, bool stop, const char* caption, FontSpec f,
+Design button(std::string n, float l, float t, float w, float h, int ti, bool stop, const char* caption, FontRow f,
               tk::Color back) {
     return {std::move(n), Kind::CommandButton, l, t, w, h, ti, stop, caption, f, back};
 }
-Design label(std::string n, float l, float t, float w, float h, int ti, const char* caption, FontSpec f, tk::Color back,
+Design label(std::string n, float l, float t, float w, float h, int ti, const char* caption, FontRow f, tk::Color back,
              Align align = Align::Left, bool border = false) {
     return {std::move(n), Kind::Label, l, t, w, h, ti, false, caption, f, back, true, false, align, border};
 }
-Design box(std::string n, float l, float t, float w, float h, int ti, bool stop, const char* text, FontSpec f,
+Design box(std::string n, float l, float t, float w, float h, int ti, bool stop, const char* text, FontRow f,
            tk::Color back, bool locked, Align align, bool border, bool multi, bool visible = true) {
     return {std::move(n), Kind::TextBox, l, t, w, h, ti, stop, text, f, back, visible, locked, align, border, multi};
 }
