@@ -5,7 +5,7 @@ from cases_random import random_points_in_any_order, random_spectrum, table_keys
 from cases_sine import (SHOCK_SHAPES, SINE_PAIRS, pulse_shape_by_keyboard, shock_shape, sine_pair,
                         sine_tab_cycle, start_up)
 from cases_window import (HELP_PANELS, HIGH_DPI, MODE_HEIGHTS, access_keys, accessible_names, help_panel,
-                          high_dpi, mode_height)
+                          high_dpi, labels_fit, mode_height)
 
 CASES = (
     [("start_up_state_and_focus", start_up, 96, {})]
@@ -23,4 +23,7 @@ CASES = (
        ("pulse_shape_switch_by_keyboard", pulse_shape_by_keyboard, 96, {}),
        ("every_control_has_an_accessible_name", accessible_names, 96, {})]
     + [(name, high_dpi(ratio), dpi, env) for name, dpi, env, ratio in HIGH_DPI]
+    + [("labels_fit_their_text_96_dpi", labels_fit(1.0), 96, {})]
+    + [(name.replace("high_dpi", "labels_fit_their_text"), labels_fit(ratio), dpi, env)
+       for name, dpi, env, ratio in HIGH_DPI]
 )

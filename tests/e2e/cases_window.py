@@ -158,6 +158,36 @@ def crisp(app, name, ratio):
           f"{name} looks scaled up at ratio {ratio}: sharp edges at even/odd pixels {edges}")
 
 
+def clipped_labels(app):
+    """Names of the shown labels whose text runs into their right or bottom
+    edge: the toolkit cuts text off there, so a touching text is cut."""
+    wx, wy, _, _ = app.geometry()
+    image = app.screenshot()
+    clipped = []
+    for node, role in app._nodes():
+        if role != LABEL or not node.name.strip() or not node.getState().contains(app.atspi.STATE_SHOWING):
+            continue
+        x, y, w, h = app.device_extents(node.name, LABEL)
+        x, y = x - wx, y - wy
+        if x < 0 or y < 0 or x + w > image.width or y + h > image.height:
+            continue  # below the window's edge: not seen at all
+        ink = [(col - x, row - y) for row in range(y, y + h) for col in range(x, x + w)
+               if max(image.pixel(col, row)) < 110]
+        if ink and (max(c for c, _ in ink) >= w - 1 or max(r for _, r in ink) >= h - 1):
+            clipped.append(node.name)
+    return clipped
+
+
+def labels_fit(ratio):
+    def case(app):
+        for button in ["Sine", "Shock", "Random"]:
+            app.click(button, BUTTON)
+            expect_height(app, 7470 if button == "Random" else 4210, ratio)
+            clipped = clipped_labels(app)
+            check(not clipped, f"{button} screen: the text of {clipped} is cut off")
+    return case
+
+
 def high_dpi(ratio):
     def case(app):
         expect_height(app, 4210, ratio)
