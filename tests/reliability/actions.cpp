@@ -128,6 +128,13 @@ void addClick(Source& s, const tessomar::Tessomar& w, std::vector<Action>& out) 
             candidates.push_back(c);
     if (candidates.empty()) return;
     const tk::Control* c = candidates[s.pick(static_cast<std::uint32_t>(candidates.size()))];
+    // The table offers many more boxes than there are mode buttons: without
+    // a nudge the runs would hardly ever leave the Random screen.
+    if (s.pick(8) == 0) {
+        const tk::Control* modes[] = {&w.SineButton, &w.RandomButton, &w.ShockButton};
+        const tk::Control* m = modes[s.pick(3)];
+        if (std::find(candidates.begin(), candidates.end(), m) != candidates.end()) c = m;
+    }
     // A mode selection resets much of the state: keep them rarer than the rest.
     // Clear All empties the table the runs work to fill: keep it rarer.
     if (c == &w.ClearBut) c = candidates[s.pick(static_cast<std::uint32_t>(candidates.size()))];
@@ -158,7 +165,7 @@ tk::Control* hitTest(const tk::Window& w, float x, float y) {
 std::vector<Action> nextBurst(Source& s, const tessomar::Tessomar& w) {
     std::vector<Action> out;
     const bool random = w.fs.CalcMode == 0;
-    if (random && s.pick(4) == 0) {
+    if (random && s.pick(6) == 0) {
         // Break points one after another, now and then a long run of them,
         // so the table fills up and scrolls down to entry 50.
         const int points = 1 + (s.pick(5) == 0 ? static_cast<int>(s.pick(16)) : 0);

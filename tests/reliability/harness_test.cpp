@@ -51,6 +51,16 @@ INSTANTIATE_TEST_SUITE_P(
         Corruption{"RowOutOfStepWithScroll", "rows", [](auto& w) { w.fs.BkPsd[5] = 0.25f; }},
         Corruption{"NegativeVelocity", "stored-values", [](auto& w) { w.fs.SineVel = -1; }},
         Corruption{"NaNResult", "stored-values", [](auto& w) { w.fs.RandomGrms = kNaN; }},
+        Corruption{"SineValuesOutOfStep", "sine-relations",
+                   [](auto& w) {
+                       w.fs.SineAccel = 10, w.fs.SineFreq = 100, w.fs.SineVel = 6.2f, w.fs.SineDisp = 0.01955945f;
+                   }},
+        Corruption{"ShockValuesOutOfStep", "sine-relations",
+                   [](auto& w) {
+                       w.fs.CalcMode = 3, w.fs.SineAccel = w.fs.SineFreq = 10, w.fs.SineVel = 10.2287f,
+                       w.fs.SineDisp = 0.069f;
+                   }},
+        Corruption{"PsdBeyondItsLimit", "table-values", [](auto& w) { w.fs.BkPsd[4] = -1000.5f; }},
         Corruption{"ModeOutOfRange", "mode-state", [](auto& w) { w.fs.CalcMode = 4; }},
         Corruption{"PendingNotAFlag", "mode-state", [](auto& w) { w.fs.EntryPending = 1; }},
         Corruption{"SameLetterTwice", "mode-state", [](auto& w) { w.fs.LastEntry = w.fs.PriorEntry = "V"; }},

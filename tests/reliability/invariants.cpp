@@ -133,7 +133,9 @@ void Checker::onEnter(const tk::Control* c, int event, int keyAscii) {
     if (event == Change) ++m_scrollEvents;
     const int fRow = rowOf(c, w.F), aRow = rowOf(c, w.A);
     const int row = fRow >= 0 ? fRow : aRow;
-    if (row >= 0 && (event == LostFocus || (event == KeyPress && keyAscii == 13))) allowCommit(row, fRow >= 0);
+    // Leaving a box, Enter, and an arrow that moves on from it commit the box.
+    if (row >= 0 && (event == LostFocus || event == KeyDown || (event == KeyPress && keyAscii == 13)))
+        allowCommit(row, fRow >= 0);
     if (row > 0 && event == GotFocus) allowReset(row);
     if (event == Click && c == &w.DelBut) allowEntry(w.fs.FocusRow + w.Scroll.Value());
     if (event == Click && c == &w.ClearBut) m_allowAll = true;
@@ -317,7 +319,9 @@ void Checker::checkTable(std::vector<Violation>& out) {
             "BkFreq(0) " + show(f[0]) + ", BkFreq(51) " + show(f[51]) + ", BkPsd(0) " + show(p[0]) + ", BkPsd(51) " +
                 show(p[51]));
     for (std::size_t k = 1; k <= 50; ++k) {
-        if (!std::isfinite(f[k]) || f[k] < 0 || !std::isfinite(p[k]))
+        // Every stored value came through a commit and its limits (or is the
+        // integration's stand-in for a zero PSD).
+        if (!std::isfinite(f[k]) || f[k] < 0 || f[k] > 20000 || !std::isfinite(p[k]) || std::fabs(p[k]) > 1000)
             add(out, "table-values", "entry " + std::to_string(k) + " holds " + describe({f[k], p[k]}));
     }
 }
@@ -343,6 +347,7 @@ void Checker::checkValues(std::vector<Violation>& out) {
         {"RandomGrms", s.RandomGrms}, {"RandomVel", s.RandomVel}, {"RandomDisp", s.RandomDisp}};
     for (const auto& [name, v] : values)
         if (!std::isfinite(v) || v < 0) add(out, "stored-values", std::string(name) + " holds " + show(v));
+    checkRelations(out);
     if (s.CalcMode < 0 || s.CalcMode > 3) add(out, "mode-state", "CalcMode " + std::to_string(s.CalcMode));
     if (s.EntryPending != 0 && s.EntryPending != -1)
         add(out, "mode-state", "EntryPending " + std::to_string(s.EntryPending));
@@ -354,6 +359,26 @@ void Checker::checkValues(std::vector<Violation>& out) {
         add(out, "mode-state", "LastEntry and PriorEntry both " + quoted(s.LastEntry));
     if (s.EditRow < 0 || s.EditRow >= kRows || s.FocusRow < 0 || s.FocusRow >= kRows)
         add(out, "mode-state", "EditRow " + std::to_string(s.EditRow) + ", FocusRow " + std::to_string(s.FocusRow));
+}
+
+// Once all four sine values are known, they describe one vibration (or one
+// shock pulse): velocity and displacement follow from acceleration and
+// frequency (duration), whichever two were entered.
+void Checker::checkRelations(std::vector<Violation>& out) {
+    const auto& s = w.fs;
+    const double a = s.SineAccel, v = s.SineVel, d = s.SineDisp, f = s.SineFreq;
+    if (s.CalcMode < 1 || s.CalcMode > 3 || !(a > 0 && v > 0 && d > 0 && f > 0)) return;
+    double wantV = a * 61.4478137 / f, wantD = a * 19.559447 / (f * f);
+    if (s.CalcMode != 1) {
+        // Shock pulses scale from their reference pulse of 10 g and 10 msec.
+        const double v0 = s.CalcMode == 3 ? 8.044 : 10.2287, d0 = s.CalcMode == 3 ? 0.069 : 0.125;
+        wantV = v0 * (a / 10) * (f / 10);
+        wantD = d0 * (a / 10) * (f / 10) * (f / 10);
+    }
+    if (std::fabs(v - wantV) > 1e-4 * wantV || std::fabs(d - wantD) > 1e-4 * wantD)
+        add(out, "sine-relations",
+            "mode " + std::to_string(s.CalcMode) + ": A " + show(a) + ", V " + show(v) + ", D " + show(d) + ", F " +
+                show(f) + " (expected V " + show(wantV) + ", D " + show(wantD) + ")");
 }
 
 // No box shows "nan", "inf" or a runaway string of digits, unless the user

@@ -57,6 +57,7 @@ private:
     void checkTable(std::vector<Violation>& out);
     void checkLost(std::vector<Violation>& out);
     void checkValues(std::vector<Violation>& out);
+    void checkRelations(std::vector<Violation>& out);
     void checkTexts(std::vector<Violation>& out);
     void checkShown(std::vector<Violation>& out);
     void checkFocus(std::vector<Violation>& out);
