@@ -1,0 +1,158 @@
+#include "fixture.h"
+
+#include <QFontInfo>
+#include <QLabel>
+#include <QPlainTextEdit>
+
+using namespace tessomar::testing;
+
+// The widgets the window is drawn with, and how the mode, help and unit
+// buttons change them: names, places, colours, fonts and the window height.
+class WindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<tessomar::view::MainWindow> w;
+
+    // Clicks the named buttons in turn.
+    void press(const QStringList& buttons) {
+        for (const QString& name : buttons) clickCentre(widget(*w, name.toLatin1()));
+    }
+
+private slots:
+    void init() { w = startedWindow(); }
+    void cleanup() { w.reset(); }
+
+    void widgetsStandAtTheirDesignPlaces_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("accessible");
+        QTest::addColumn<QRect>("twips");
+        QTest::addRow("mode button") << "ShockButton"
+                                     << "Shock" << QRect(2310, 825, 1105, 400);
+        QTest::addRow("field") << "Acceleration"
+                               << "Acceleration" << QRect(1530, 1400, 1000, 360);
+        QTest::addRow("unit label") << "DispUnits"
+                                    << "in. p-p" << QRect(2595, 2250, 870, 270);
+        QTest::addRow("help button, Sine place") << "HelpBut"
+                                                 << "Help" << QRect(2295, 3020, 1125, 285);
+        QTest::addRow("row number") << "B(0)"
+                                    << "Row 1 number" << QRect(180, 4245, 555, 200);
+        QTest::addRow("frequency box") << "F(3)"
+                                       << "Row 4 frequency" << QRect(800, 5145, 870, 200);
+        QTest::addRow("psd box") << "A(8)"
+                                 << "Row 9 PSD" << QRect(1800, 6645, 1110, 200);
+        QTest::addRow("scroll bar") << "Scroll"
+                                    << "Break points" << QRect(3060, 3885, 360, 3075);
+        QTest::addRow("random help") << "RanHelp"
+                                     << "Random help" << QRect(30, 1380, 3420, 5610);
+        QTest::addRow("banner") << "Picture1"
+                                << "Tessomar" << QRect(30, 30, 3405, 735);
+    }
+    void widgetsStandAtTheirDesignPlaces() {
+        QFETCH(QString, name);
+        QFETCH(QString, accessible);
+        QFETCH(QRect, twips);
+        QWidget* widget = w->findChild<QWidget*>(name);
+        QVERIFY2(widget, qPrintable(name));
+        QCOMPARE(widget->geometry(), QRect(px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height())));
+        QCOMPARE(widget->accessibleName(), accessible);
+        QCOMPARE(widget->focusPolicy(), Qt::NoFocus);
+    }
+
+    void focusCatchersAreNeverExposed() {
+        for (const char* n : {"VelTab", "DispTab", "FreqTab", "AccelTab", "AccelBounce", "VelBounce", "DispBounce",
+                              "FreqBounce", "TabBounce", "TabDnBounce"}) {
+            QVERIFY(w->core().find(n));
+            QVERIFY2(!w->findChild<QWidget*>(QString::fromLatin1(n)), n);
+        }
+    }
+
+    void coloursAndFontsComeFromTheCore_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("role");
+        QTest::addColumn<QColor>("colour");
+        QTest::addColumn<QString>("family");
+        QTest::addRow("current mode") << "SineButton" << int(QPalette::Button) << QColor(0xC0, 0xFF, 0xC0)
+                                      << "URW Bookman";
+        QTest::addRow("other mode") << "RandomButton" << int(QPalette::Button) << QColor(0xE0, 0xE0, 0xE0)
+                                    << "URW Bookman";
+        QTest::addRow("field") << "Velocity" << int(QPalette::Base) << QColor(255, 255, 255) << "Liberation Sans";
+        QTest::addRow("contact label") << "AddLbl1" << int(QPalette::Window) << QColor(0xFF, 0xE0, 0xC0)
+                                       << "Liberation Sans";
+    }
+    void coloursAndFontsComeFromTheCore() {
+        QFETCH(QString, name);
+        QFETCH(int, role);
+        QFETCH(QColor, colour);
+        QFETCH(QString, family);
+        QWidget* widget = w->findChild<QWidget*>(name);
+        QCOMPARE(widget->palette().color(QPalette::ColorRole(role)), colour);
+        // Fontconfig may add the foundry: "URW Bookman [urw]".
+        QVERIFY2(QFontInfo(widget->font()).family().startsWith(family), qPrintable(widget->font().family()));
+        QCOMPARE(widget->font().pointSizeF(), qreal(w->core().find(name.toStdString())->font.size));
+    }
+
+    void windowHeightAndPanelFollowTheMode_data() {
+        QTest::addColumn<QStringList>("buttons");
+        QTest::addColumn<int>("twips");
+        QTest::addColumn<QString>("panel");
+        QTest::addColumn<QStringList>("covered");
+        QTest::addRow("start") << QStringList{} << 4210 << "" << QStringList{};
+        QTest::addRow("random") << QStringList{"RandomButton"} << 7470 << "" << QStringList{};
+        QTest::addRow("random then shock") << QStringList{"RandomButton", "ShockButton"} << 4210 << "" << QStringList{};
+        QTest::addRow("sine help") << QStringList{"HelpBut"} << 4210 << "SineHelp"
+                                   << QStringList{"Acceleration", "Frequency", "EnglishBut"};
+        QTest::addRow("shock help") << QStringList{"ShockButton", "HelpBut"} << 7470 << "ShockHelp"
+                                    << QStringList{"Displacement", "F(2)", "Scroll"};
+        QTest::addRow("shock help closed")
+            << QStringList{"ShockButton", "HelpBut", "ShockButton"} << 4210 << "" << QStringList{};
+        QTest::addRow("random help") << QStringList{"RandomButton", "HelpBut"} << 7470 << "RanHelp"
+                                     << QStringList{"Velocity", "DelBut", "A(8)"};
+    }
+    void windowHeightAndPanelFollowTheMode() {
+        QFETCH(QStringList, buttons);
+        QFETCH(int, twips);
+        QFETCH(QString, panel);
+        QFETCH(QStringList, covered);
+        press(buttons);
+        QCOMPARE(w->frameGeometry().height(), px(float(twips))); // outer height, frame included
+        for (const char* name : {"SineHelp", "RanHelp", "ShockHelp"})
+            QCOMPARE(widget(*w, name)->isVisible(), panel == QLatin1String(name));
+        for (const QString& name : covered) {
+            QWidget* hit = w->childAt(widget(*w, name.toLatin1())->geometry().center());
+            QWidget* shown = widget(*w, panel.toLatin1());
+            QVERIFY2(hit && (hit == shown || shown->isAncestorOf(hit)), qPrintable(name));
+        }
+    }
+
+    void captionsFollowModeAndUnits_data() {
+        QTest::addColumn<QStringList>("buttons");
+        QTest::addColumn<QStringList>("captions"); // AccelUnits, VelUnits, DispUnits, FreqLbl
+        QTest::addRow("sine metric") << QStringList{"MetricBut"}
+                                     << QStringList{"g's pk", "mps pk", "mm. p-p", "Frequency"};
+        QTest::addRow("random metric") << QStringList{"MetricBut", "RandomButton"}
+                                       << QStringList{"g's rms", "mps pk", "mm p-p", "Frequency"};
+        QTest::addRow("shock english") << QStringList{"MetricBut", "EnglishBut", "ShockButton"}
+                                       << QStringList{"g's pk", "ips pk", "in. p-p", "Duration"};
+    }
+    void captionsFollowModeAndUnits() {
+        QFETCH(QStringList, buttons);
+        QFETCH(QStringList, captions);
+        press(buttons);
+        const char* labels[] = {"AccelUnits", "VelUnits", "DispUnits", "FreqLbl"};
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(widget<QLabel>(*w, labels[i])->text(), captions[i]);
+            QCOMPARE(widget(*w, labels[i])->accessibleName(), captions[i]);
+        }
+    }
+
+    void helpPanelsReadAsLines() {
+        auto* panel = widget<QPlainTextEdit>(*w, "RanHelp");
+        const QStringList lines = panel->toPlainText().split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 26);
+        QCOMPARE(lines.first().trimmed(), QStringLiteral("Tessomar Random Function Help"));
+        QVERIFY(panel->isReadOnly());
+    }
+};
+
+TESSOMAR_QT_TEST_MAIN(WindowTest)
+#include "window_test.moc"
