@@ -133,7 +133,7 @@ void Tessomar::applyDesign() {
     AddLbl1.border = true;
     AddLbl1.alignment = tk::Align::Center;
     place(AddLbl2, 390, 3570, 2595, 225, 41);
-    dress(AddLbl2, kArial675, tk::kTransparent, "Sine, random and shock vibration calculator");
+    dress(AddLbl2, kArial675, tk::kTransparent, "Sine, random and shock calculator");
     AddLbl2.alignment = tk::Align::Center;
 
     // The break-point table.
