@@ -77,6 +77,9 @@ INSTANTIATE_TEST_SUITE_P(
         Corruption{"ShockHelpInShortWindow", "window-height",
                    [](auto& w) { w.fs.CalcMode = 2, w.ShockHelp.Visible = true; }},
         Corruption{"TwoModeButtonsLit", "layout", [](auto& w) { w.RandomButton.BackColor = 0xC0FFC0; }},
+        Corruption{"FieldColourOutOfStep", "layout", [](auto& w) { w.fs.LastEntry = "D"; }},
+        Corruption{"TableTabStopsInSine", "layout", [](auto& w) { w.F[4].TabStop = true; }},
+        Corruption{"UnitButtonsWhereRandomPutsThem", "layout", [](auto& w) { w.HelpBut.Top = 2645; }},
         Corruption{"MetricCaptionInEnglish", "layout", [](auto& w) { w.VelUnits.Caption = "mps pk"; }}),
     [](const auto& info) { return std::string(info.param.name); });
 

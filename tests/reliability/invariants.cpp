@@ -477,6 +477,32 @@ void Checker::checkLayout(std::vector<Violation>& out) {
         add(out, "layout", "AccelUnits reads " + quoted(w.AccelUnits.Caption));
     if (mode != 0 && w.FreqUnits.Caption != (shock ? "msec" : "Hz"))
         add(out, "layout", "FreqUnits reads " + quoted(w.FreqUnits.Caption));
+    const double buttonsTop = static_cast<double>(num::store((mode == 0 ? 2645 : 3020) * s.ScaleFactor));
+    for (const tk::Control* b : {&w.EnglishBut, &w.MetricBut, &w.HelpBut})
+        if (std::fabs(b->Top - buttonsTop) > 1) add(out, "layout", b->name() + " at Top " + show(b->Top));
+    // The keyboard works in the table on the Random screen, in the fields elsewhere.
+    for (int r = 0; r < kRows; ++r)
+        for (const tk::TextBox* box : {&w.F[static_cast<std::size_t>(r)], &w.A[static_cast<std::size_t>(r)]})
+            if (box->TabStop != (mode == 0))
+                add(out, "layout", box->name() + " tab stop in mode " + std::to_string(mode));
+    for (const tk::Control* c :
+         {static_cast<const tk::Control*>(&w.Acceleration), static_cast<const tk::Control*>(&w.VelTab),
+          static_cast<const tk::Control*>(&w.AccelTab)})
+        if (c->TabStop != (mode != 0)) add(out, "layout", c->name() + " tab stop in mode " + std::to_string(mode));
+    // Green for the last entry, yellow for the one before, white for the rest.
+    const std::pair<const tk::TextBox*, const char*> fields[] = {
+        {&w.Acceleration, "A"}, {&w.Velocity, "V"}, {&w.Displacement, "D"}, {&w.Frequency, "F"}};
+    for (const auto& [box, letter] : fields) {
+        if (mode == 0 && box == &w.Frequency) continue;
+        const tk::Color want = mode == 0                ? 0xFFFFFF
+                               : s.PriorEntry == letter ? 0xE1FFFD
+                               : s.LastEntry == letter  ? 0xDDFFDB
+                                                        : 0xFFFFFF;
+        if (box->BackColor != want)
+            add(out, "layout",
+                box->name() + " colour does not match the entry history " + quoted(s.LastEntry) + ", " +
+                    quoted(s.PriorEntry));
+    }
 }
 
 } // namespace reliability
