@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <iostream>
+#include <unistd.h>
 
 namespace bench {
 
@@ -96,7 +97,10 @@ void TargetReporter::Finalize() {
 int runWithTargets(int argc, char** argv, std::vector<Target> targets) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    TargetReporter reporter(std::move(targets));
+    // Colours only for a terminal: the command's output is also kept in logs.
+    const bool tty = isatty(fileno(stdout)) != 0;
+    TargetReporter reporter(std::move(targets),
+                            tty ? benchmark::ConsoleReporter::OO_ColorTabular : benchmark::ConsoleReporter::OO_Tabular);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return reporter.anyFailed() ? 2 : reporter.allMet() ? 0 : 1;

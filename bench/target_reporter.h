@@ -20,7 +20,8 @@ struct Target {
 // was met, and the fitted growth of families that compute one.
 class TargetReporter : public benchmark::ConsoleReporter {
 public:
-    explicit TargetReporter(std::vector<Target> targets) : m_targets(std::move(targets)) {}
+    explicit TargetReporter(std::vector<Target> targets, OutputOptions options = OO_Tabular)
+        : ConsoleReporter(options), m_targets(std::move(targets)) {}
 
     void ReportRuns(const std::vector<Run>& runs) override;
     void Finalize() override;
