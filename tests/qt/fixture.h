@@ -40,10 +40,6 @@ inline std::unique_ptr<view::MainWindow> startedWindow() {
 // Where the keyboard goes: the widget holding Qt's focus in the window.
 inline QWidget* keyTarget(view::MainWindow& w) { return w.focusWidget() ? w.focusWidget() : &w; }
 
-inline void type(view::MainWindow& w, const QString& text) {
-    for (QChar ch : text) QTest::keyClick(keyTarget(w), ch.toLatin1());
-}
-
 inline void key(view::MainWindow& w, Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
     QTest::keyClick(keyTarget(w), k, mods);
 }
