@@ -1,7 +1,7 @@
 // Measures, from outside, how long a Qt program takes from process start to
 // its window's first frame on screen, and its peak resident set once started.
 //
-//   first_frame [--runs N] [--warmup N] [--settle MS] PROGRAM FLOOR
+//   first_frame [--runs N] [--warmup N] [--settle MS] [--timeout MS] PROGRAM FLOOR
 //
 // Runs PROGRAM and FLOOR alternately on the X display in $DISPLAY (meant for
 // a private Xvfb), N times each after the warm-up runs, and prints every run
@@ -39,7 +39,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr unsigned long kSentinel = 0x3A0B6D; // an odd purple no widget style uses
-constexpr auto kTimeout = std::chrono::seconds(20);
 
 int g_xErrors = 0;
 int countError(Display*, XErrorEvent*) {
@@ -131,7 +130,7 @@ bool waitEvent(Display* d, Clock::time_point deadline, XEvent& ev) {
     return true;
 }
 
-Run measure(Display* d, const std::string& program, int settleMs) {
+Run measure(Display* d, const std::string& program, int settleMs, std::chrono::milliseconds timeout) {
     Run run;
     drain(d);
     const auto t0 = Clock::now();
@@ -145,7 +144,7 @@ Run measure(Display* d, const std::string& program, int settleMs) {
         std::perror(program.c_str());
         _exit(127);
     }
-    const auto deadline = t0 + kTimeout;
+    const auto deadline = t0 + timeout;
     Window win = 0;
     unsigned width = 0, height = 0;
     XEvent ev;
@@ -197,20 +196,20 @@ void paintRoot(Display* d) {
 }
 
 int usage() {
-    std::fprintf(stderr, "usage: first_frame [--runs N] [--warmup N] [--settle MS] PROGRAM FLOOR\n");
+    std::fprintf(stderr, "usage: first_frame [--runs N] [--warmup N] [--settle MS] [--timeout MS] PROGRAM FLOOR\n");
     return 2;
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    int runs = 21, warmup = 2, settleMs = 300;
+    int runs = 21, warmup = 2, settleMs = 300, timeoutMs = 20000;
     std::vector<std::string> programs;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
-        if ((a == "--runs" || a == "--warmup" || a == "--settle") && i + 1 < argc) {
+        if ((a == "--runs" || a == "--warmup" || a == "--settle" || a == "--timeout") && i + 1 < argc) {
             const int v = std::atoi(argv[++i]);
-            (a == "--runs" ? runs : a == "--warmup" ? warmup : settleMs) = v;
+            (a == "--runs" ? runs : a == "--warmup" ? warmup : a == "--settle" ? settleMs : timeoutMs) = v;
         } else if (a.starts_with("-")) {
             return usage();
         } else {
@@ -237,7 +236,8 @@ int main(int argc, char* argv[]) {
     int failures = 0;
     for (int i = -warmup; i < runs; ++i) {
         for (int p = 0; p < 2; ++p) {
-            const Run r = measure(d, programs[static_cast<std::size_t>(p)], settleMs);
+            const Run r =
+                measure(d, programs[static_cast<std::size_t>(p)], settleMs, std::chrono::milliseconds(timeoutMs));
             if (!r.ok) {
                 std::printf("run %3d  %-40s  FAILED: %s\n", i, programs[static_cast<std::size_t>(p)].c_str(),
                             r.error.c_str());
