@@ -50,7 +50,8 @@ INSTANTIATE_TEST_SUITE_P(
         Corruption{"RowShowsWrongNumber", "rows", [](auto& w) { w.B[2].setText("07"); }},
         Corruption{"RowOutOfStepWithScroll", "rows", [](auto& w) { w.fs.BkPsd[5] = 0.25f; }},
         Corruption{"NegativeVelocity", "stored-values", [](auto& w) { w.fs.SineVel = -1; }},
-        Corruption{"NaNResult", "stored-values", [](auto& w) { w.fs.RandomGrms = kNaN; }},
+        Corruption{"NaNSineValue", "stored-values", [](auto& w) { w.fs.SineDisp = kNaN; }},
+        Corruption{"NegativeResult", "stored-values", [](auto& w) { w.fs.RandomGrms = -2; }},
         Corruption{"SineValuesOutOfStep", "sine-relations",
                    [](auto& w) {
                        w.fs.SineAccel = 10, w.fs.SineFreq = 100, w.fs.SineVel = 6.2f, w.fs.SineDisp = 0.01955945f;
@@ -254,6 +255,17 @@ INSTANTIATE_TEST_SUITE_P(SineScreen, Clicks,
                                            Hit{"ModeButton", "ShockButton", 2, 13, true},
                                            Hit{"UnknownName", "Nowhere", 8, 8, false}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FocusInSight, ReportsTheFocusUnderAHelpPanelOnlyWhenAsked) {
+    for (bool strict : {false, true}) {
+        Session s;
+        s.checker.focusInSight = strict;
+        s.w.click(s.w.HelpBut);
+        s.checker.beforeAction();
+        s.w.Acceleration.SetFocus(); // beneath the Sine help
+        EXPECT_EQ(reports(s.checker.afterAction(Action{Op::SelectAll}), "focus-in-sight"), strict);
+    }
+}
 
 TEST(Clicks, HelpPanelCoversTheButtonsBeneath) {
     Session s;

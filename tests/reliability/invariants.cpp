@@ -343,10 +343,16 @@ void Checker::checkValues(std::vector<Violation>& out) {
     ++m_checks;
     const auto& s = w.fs;
     const std::pair<const char*, float> values[] = {
-        {"SineAccel", s.SineAccel},   {"SineVel", s.SineVel},     {"SineDisp", s.SineDisp},    {"SineFreq", s.SineFreq},
-        {"RandomGrms", s.RandomGrms}, {"RandomVel", s.RandomVel}, {"RandomDisp", s.RandomDisp}};
+        {"SineAccel", s.SineAccel}, {"SineVel", s.SineVel}, {"SineDisp", s.SineDisp}, {"SineFreq", s.SineFreq}};
     for (const auto& [name, v] : values)
         if (!std::isfinite(v) || v < 0) add(out, "stored-values", std::string(name) + " holds " + show(v));
+    // A result with no meaning as a number (negative PSD values, beyond the
+    // float range) is held as NaN or infinity and shown as a marker; a
+    // number it holds is never negative.
+    const std::pair<const char*, float> results[] = {
+        {"RandomGrms", s.RandomGrms}, {"RandomVel", s.RandomVel}, {"RandomDisp", s.RandomDisp}};
+    for (const auto& [name, v] : results)
+        if (v < 0) add(out, "stored-values", std::string(name) + " holds " + show(v));
     checkRelations(out);
     if (s.CalcMode < 0 || s.CalcMode > 3) add(out, "mode-state", "CalcMode " + std::to_string(s.CalcMode));
     if (s.EntryPending != 0 && s.EntryPending != -1)
@@ -440,6 +446,22 @@ void Checker::checkFocus(std::vector<Violation>& out) {
         add(out, "focus",
             f->name() + " has the focus but is " + (f->Visible ? "below the client area" : "hidden") + " (Top " +
                 show(f->Top) + ", client height " + show(w.clientHeight()) + ")");
+    else if (focusInSight && f->kind() != tk::Kind::CommandButton) {
+        // Keys change what a box or the scroll bar holds, so it must be in
+        // sight: some point of it, inside the client area, lies on top. (A
+        // button under a panel, such as Help under its own, only clicks.)
+        const float bottom = std::min(f->Top + f->Height, w.clientHeight());
+        bool seen = false;
+        for (float fx : {0.25f, 0.5f, 0.75f})
+            for (float fy : {0.25f, 0.5f, 0.75f})
+                seen = seen || hitTest(w, f->Left + f->Width * fx, f->Top + (bottom - f->Top) * fy) == f;
+        if (!seen)
+            add(
+                out, "focus-in-sight", f->name() + " has the focus under " + [&] {
+                    const tk::Control* top = hitTest(w, f->Left + f->Width / 2, f->Top + (bottom - f->Top) / 2);
+                    return top ? top->name() : std::string("nothing");
+                }());
+    }
 }
 
 void Checker::checkLayout(std::vector<Violation>& out) {

@@ -10,7 +10,8 @@
 // Seeded, reproducible sequences of user actions over every mode, with every
 // invariant checked after every action. TESSOMAR_RANDOM_ACTIONS sets how many
 // actions each screen gets (small by default, so the unit run stays quick);
-// TESSOMAR_RANDOM_SEED picks another sequence.
+// TESSOMAR_RANDOM_SEED picks another sequence; TESSOMAR_FOCUS_IN_SIGHT=1 adds
+// the check of the open finding on focus under a help panel.
 namespace reliability {
 namespace {
 
@@ -30,7 +31,8 @@ struct ScreenCase {
 class RandomActions : public ::testing::TestWithParam<ScreenCase> {};
 
 TEST_P(RandomActions, EveryInvariantHoldsAfterEveryAction) {
-    const ScreenCase& sc = GetParam();
+    ScreenCase sc = GetParam();
+    sc.screen.focusInSight = envNumber("TESSOMAR_FOCUS_IN_SIGHT", 0) != 0;
     const long budget = envNumber("TESSOMAR_RANDOM_ACTIONS", 5000);
     const auto seed = static_cast<std::uint64_t>(envNumber("TESSOMAR_RANDOM_SEED", 20261206)) * 1000003u +
                       static_cast<std::uint64_t>(sc.screen.twipsPerPixelX * 100 + sc.screen.frameHeight);

@@ -59,5 +59,33 @@ INSTANTIATE_TEST_SUITE_P(
         Replay{"FullTableThenClearAll", {12.0f, 0}, points(50) + " c5 enter click:ClearBut:8:8:0 c7 enter"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Open: with a help panel shown, Tab still reaches the boxes beneath it, and
+// keys typed there change a break point the user cannot see (entry 1 turns
+// from 0.01 into 50.01 g²/Hz here, and stays so when the panel is closed).
+// Enable once the focus can no longer land under a shown panel.
+TEST(OpenFinding, DISABLED_KeysNeverReachBoxesUnderAHelpPanel) {
+    Session s;
+    s.checker.focusInSight = true;
+    for (const Action& a : parseScript("click:RandomButton:8:8:0 c2 c0 enter c0 c. c0 c1 enter c8 c0 enter c0 c. c0 c4 "
+                                       "enter click:HelpBut:8:8:0 tab tab c5 enter click:RandomButton:8:8:0")) {
+        const auto v = s.step(a);
+        ASSERT_TRUE(v.empty()) << toToken(a) << ": " << v.front().invariant << ": " << v.front().detail;
+    }
+    EXPECT_FLOAT_EQ(s.w.fs.BkPsd[1], 0.01f);
+}
+
+// Open: a frequency far below 1 Hz (2e-23, shown in its row as 0.00) is
+// integrated as it is, and the Displacement box then shows a 41-character
+// number (1689132699036063600000000000000000000.000) that a 32-bit value
+// cannot stand behind. Enable once such results show as no result.
+TEST(OpenFinding, DISABLED_ResultsOfAFrequencyFarBelowOneHertzStayBounded) {
+    Session s;
+    for (const Action& a :
+         parseScript("click:RandomButton:8:8:0 c6 enter c8 enter tab c2 enter c2 ce c- c2 c3 enter")) {
+        const auto v = s.step(a);
+        ASSERT_TRUE(v.empty()) << toToken(a) << ": " << v.front().invariant << ": " << v.front().detail;
+    }
+}
+
 } // namespace
 } // namespace reliability

@@ -10,6 +10,7 @@ namespace reliability {
 Session::Session(Screen screen) : checker(w) {
     w.twipsPerPixelX = screen.twipsPerPixelX;
     w.frameHeight = screen.frameHeight;
+    checker.focusInSight = screen.focusInSight;
     w.load();
     w.activate();
     m_atStart = checker.checkState();
