@@ -6,7 +6,7 @@ set -uo pipefail
 source scripts/stages/lib.sh
 dir=build/sanitize
 seconds=${TESSOMAR_FUZZ_SECONDS:-15}
-actions=${TESSOMAR_RANDOM_ACTIONS:-4000}
+actions=${TESSOMAR_RANDOM_ACTIONS:-8000}
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 passed=0 failed=0
