@@ -67,7 +67,9 @@ std::string numberText(Source& s) {
         return digits(s, 1 + static_cast<int>(s.pick(3)), true) + "." +
                digits(s, 1 + static_cast<int>(s.pick(6)), true);
     case 9:
-        return "0.0" + digits(s, 1 + static_cast<int>(s.pick(7)), true);
+        if (s.pick(2) == 0) return "0.0" + digits(s, 1 + static_cast<int>(s.pick(7)), true);
+        // Exponents that reach far below and above the float range.
+        return digits(s, 1, false) + (s.pick(2) ? "e-" : "e") + std::to_string(s.pick(50));
     case 10:
         return oneOf(s, edges);
     case 11:
