@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <iostream>
 #include <map>
@@ -11,7 +12,8 @@
 // invariant checked after every action. TESSOMAR_RANDOM_ACTIONS sets how many
 // actions each screen gets (small by default, so the unit run stays quick);
 // TESSOMAR_RANDOM_SEED picks another sequence; TESSOMAR_FOCUS_IN_SIGHT=1 adds
-// the check of the open finding on focus under a help panel.
+// the check of the open finding on focus under a help panel;
+// TESSOMAR_SHRINK_SECONDS bounds the shrinking of each failing run.
 namespace reliability {
 namespace {
 
@@ -54,7 +56,8 @@ TEST_P(RandomActions, EveryInvariantHoldsAfterEveryAction) {
               << tally.inMode[2] + tally.inMode[3] << "\n";
     for (const auto& [invariant, found] : findings) {
         const auto& [failure, sessionSeed] = found;
-        const auto shortest = shrink(sc.screen, failure.actions, invariant);
+        const auto shortest = shrink(sc.screen, failure.actions, invariant,
+                                     std::chrono::seconds(envNumber("TESSOMAR_SHRINK_SECONDS", 120)));
         const auto again = replay(sc.screen, shortest);
         const Violation& v = again ? again->violation : failure.violation;
         ADD_FAILURE() << "invariant " << invariant << " broken in session seed " << sessionSeed << " after "

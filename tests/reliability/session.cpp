@@ -36,14 +36,15 @@ std::optional<Failure> replay(const Screen& screen, const std::vector<Action>& a
     return std::nullopt;
 }
 
-std::vector<Action> shrink(const Screen& screen, const std::vector<Action>& failing, const std::string& invariant) {
+std::vector<Action> shrink(const Screen& screen, const std::vector<Action>& failing, const std::string& invariant,
+                           std::chrono::seconds budget) {
     auto stillFails = [&](const std::vector<Action>& c) -> std::optional<std::vector<Action>> {
         auto f = replay(screen, c);
         if (f && f->violation.invariant == invariant) return f->actions;
         return std::nullopt;
     };
     auto first = stillFails(failing);
-    return first ? ddmin(std::move(*first), stillFails) : failing;
+    return first ? ddmin(std::move(*first), stillFails, budget) : failing;
 }
 
 std::string reproducer(const Screen& screen, const std::vector<Action>& actions, const Violation& v) {

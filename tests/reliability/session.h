@@ -4,6 +4,7 @@
 #include "reliability/actions.h"
 #include "reliability/invariants.h"
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -46,7 +47,8 @@ std::optional<Failure> replay(const Screen& screen, const std::vector<Action>& a
 
 // Delta debugging: a shortest sequence found that still breaks the same
 // invariant, holding only actions that were performed.
-std::vector<Action> shrink(const Screen& screen, const std::vector<Action>& failing, const std::string& invariant);
+std::vector<Action> shrink(const Screen& screen, const std::vector<Action>& failing, const std::string& invariant,
+                           std::chrono::seconds budget = std::chrono::seconds(120));
 
 // The failing sequence as a test a developer can paste: C++ and the script.
 std::string reproducer(const Screen& screen, const std::vector<Action>& actions, const Violation& v);
