@@ -79,6 +79,7 @@ public:
     void ShowSineFields(); // sine/engine.cpp
     void MarkEntries();    // sine/entry.cpp
     void UpdateRandom();   // random/table.cpp
+    int integrationRuns() const { return m_integrationRuns; }
     void FindEnd();        // random/table.cpp
     void FillHelpText();   // modes/help.cpp
     void ScaleLayout();    // frame/scaling.cpp
@@ -138,6 +139,8 @@ public:
     void HelpBut_Click();
 
 private:
+    int m_integrationRuns = 0; // counts UpdateRandom runs
+
     template <typename T, std::size_t... I>
     std::array<T, kRows> rowOf(const char* name, std::index_sequence<I...>) {
         return {T(*this, name, static_cast<int>(I))...};

@@ -96,6 +96,7 @@ void Tessomar::A_KeyPress(int index, int& keyAscii) {
         return;
     }
     keyAscii = 0;
+    const int runsBefore = integrationRuns();
     A_LostFocus(index);
     int r = index;
     if (r == entries::kBottomRow && Scroll.Value() < entries::kMaxScroll && entries::filled(fs, r + Scroll.Value())) {
@@ -103,7 +104,9 @@ void Tessomar::A_KeyPress(int index, int& keyAscii) {
         r = entries::kBottomRow - 1;         // the row that now shows the same entry
     }
     if (r + Scroll.Value() == entries::kLastEntry) {
-        UpdateRandom();
+        // The last entry always integrates; a commit that just did so has
+        // left nothing for a second run to change.
+        if (integrationRuns() == runsBefore) UpdateRandom();
         r = entries::kBottomRow - 1;
     }
     // Stay on a row that still lacks a value; otherwise go on to the next.

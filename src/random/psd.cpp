@@ -27,6 +27,7 @@ class Arith {
 public:
     bool ok() const { return m_ok; }
     double pow(double base, double exponent) { return check(std::pow(base, exponent)); }
+    double take(double computed) { return check(computed); } // a value worked out once per segment
     double mul(double a, double b) { return check(a * b); }
     double sub(double a, double b) { return check(a - b); }
     double div(double a, double b) {
@@ -48,8 +49,9 @@ private:
 
 struct Segment {
     double f1, p1, f2, p2;
-    double n; // slope exponent on log-log axes
-    double L; // ln(f2 / f1)
+    double n;   // slope exponent on log-log axes
+    double L;   // ln(f2 / f1)
+    double f1n; // f1^n, shared by the three general forms
 };
 
 using Term = std::optional<double>;
@@ -61,7 +63,7 @@ Term result(const Arith& a, double v) { return a.ok() ? Term(v) : std::nullopt; 
 Term generalTerm(const Segment& s, double power, double factor) {
     Arith a;
     const double e = s.n + 1 - power;
-    const double scale = a.div(s.p1, a.mul(a.pow(s.f1, s.n), e));
+    const double scale = a.div(s.p1, a.mul(a.take(s.f1n), e));
     const double span = a.sub(a.pow(s.f2, e), a.pow(s.f1, e));
     return result(a, a.mul(a.mul(scale, factor), span));
 }
@@ -140,12 +142,13 @@ Sums integrate(Column& freq, Column& psd) {
         if (psd[i + 1] == 0) psd[i + 1] = kZeroPsd;
         if (toFloat(freq[i] * kFreqMargin) > freq[i + 1]) continue;
 
-        Segment s{freq[i], psd[i], freq[i + 1], psd[i + 1], 0, 0};
+        Segment s{freq[i], psd[i], freq[i + 1], psd[i + 1], 0, 0, 0};
         Arith a;
         s.L = a.log(a.div(s.f2, s.f1));
         s.n = a.div(a.log(a.div(s.p2, s.p1)), s.L);
         if (!a.ok()) continue; // a negative PSD has no log-log line
         if (std::fabs(s.n) > kSlopeLimit) continue;
+        s.f1n = std::pow(s.f1, s.n);
         addSegment(sums, s);
     }
     return sums;

@@ -59,6 +59,7 @@ void commit(Tessomar& w, int r, const ColumnRule& rule, tk::TextBox& box) {
 } // namespace
 
 void Tessomar::UpdateRandom() {
+    ++m_integrationRuns;
     psd::sortBreakPoints(fs.BkFreq, fs.BkPsd);
     Scroll_Change();
     const psd::Results r = psd::results(psd::integrate(fs.BkFreq, fs.BkPsd));

@@ -108,11 +108,23 @@ TEST(EnterInTheTable, WalksDownAndScrollsToEntryFifty) {
     EXPECT_EQ(w.Velocity.Text(), tessomar::psd::velText(r.vel, true));
     EXPECT_EQ(w.Displacement.Text(), tessomar::psd::dispText(r.disp, true));
 
-    // Enter again on entry 50 integrates once more and stays there.
-    w.clickText(w.A[8], 0);
-    s.enter();
-    EXPECT_EQ(w.focused(), &w.F[8]);
-    EXPECT_EQ(w.Scroll.Value(), 42);
+    // Enter again on entry 50 integrates no more often than it must: once
+    // in the commit (or, for a PSD of 0 that does not integrate, once after
+    // it) and once in the commit of leaving the box for F(8).
+    const struct {
+        const char* psd;
+        int runs;
+    } again[] = {{"0.02", 2}, {"0", 1}};
+    for (const auto& [psdText, runs] : again) {
+        w.clickText(w.A[8], 0);
+        s.retype(psdText);
+        const int before = w.integrationRuns();
+        s.enter();
+        EXPECT_EQ(w.integrationRuns(), before + runs) << psdText;
+        EXPECT_EQ(w.focused(), &w.F[8]) << psdText;
+        EXPECT_EQ(w.Scroll.Value(), 42) << psdText;
+        EXPECT_FALSE(w.Acceleration.Text().empty()) << psdText;
+    }
 }
 
 TEST(TypingInTheTable, BlanksTheResultsAtEveryCharacter) {
