@@ -140,9 +140,11 @@ void Tessomar::applyDesign() {
     place(DelBut, 30, 3600, 1700, 250, 56);
     dress(DelBut, kArial825Bold, kGrey, "Delete Break Pt");
     DelBut.TabStop = false;
+    DelBut.shortcutKey = 'D'; // the table's buttons need a key too; their captions mark none
     place(ClearBut, 1725, 3600, 1700, 250, 57);
     dress(ClearBut, kArial825Bold, kGrey, "Clear All");
     ClearBut.TabStop = false;
+    ClearBut.shortcutKey = 'C';
     place(BkptBak, 30, 3900, 3030, 3060, 42);
     BkptBak.BackColor = kPeach;
     BkptBak.border = true;
@@ -196,6 +198,9 @@ void Tessomar::applyDesign() {
         help->Locked = true;
         help->MultiLine = true;
     }
+    for (tk::Control* panel : {static_cast<tk::Control*>(&SineHelp), static_cast<tk::Control*>(&RanHelp),
+                               static_cast<tk::Control*>(&ShockHelp)})
+        panel->coversBeneath = true;
     place(ShockHelp, 30, 1380, 3420, 5595, 67);
     ShockHelp.font = kSans12;
 

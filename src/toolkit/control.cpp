@@ -34,7 +34,7 @@ char Control::accessKey() const {
         }
         return static_cast<char>(std::toupper(static_cast<unsigned char>(Caption[i + 1])));
     }
-    return 0;
+    return static_cast<char>(std::toupper(static_cast<unsigned char>(shortcutKey)));
 }
 
 // ---- TextBox ----

@@ -60,6 +60,11 @@ public:
     int TabIndex = -1;
     bool TabStop = false;
     int zOrder = 0; // smaller is nearer the front
+    // A panel such as a help page: while it shows, the keyboard cannot reach
+    // what lies wholly beneath it, just as the mouse cannot.
+    bool coversBeneath = false;
+    // An Alt+letter key for a button whose caption marks none.
+    char shortcutKey = 0;
     std::string Caption;
     char accessKey() const; // the letter after "&" in Caption, upper-cased; 0 if none
 

@@ -68,10 +68,22 @@ void Window::activate() {
     if (Control* first = nextTabStop(nullptr, false)) moveFocus(*first);
 }
 
+bool Window::underPanel(const Control& c) const {
+    for (const Control* p : m_controls) {
+        if (p == &c || !p->coversBeneath || !p->Visible || p->zOrder >= c.zOrder) continue;
+        if (p->Left <= c.Left && p->Top <= c.Top && c.Left + c.Width <= p->Left + p->Width &&
+            c.Top + c.Height <= p->Top + p->Height)
+            return true;
+    }
+    return false;
+}
+
+// Tab and the access keys reach only what the user can see: a control under
+// a shown panel would take keys the user cannot watch it take.
 Control* Window::nextTabStop(const Control* from, bool backwards) const {
     std::vector<Control*> stops;
     for (Control* c : m_controls)
-        if (c->TabStop && c->TabIndex >= 0 && canTakeFocus(*c)) stops.push_back(c);
+        if (c->TabStop && c->TabIndex >= 0 && canTakeFocus(*c) && !underPanel(*c)) stops.push_back(c);
     if (stops.empty()) return nullptr;
     std::sort(stops.begin(), stops.end(), [](auto* a, auto* b) { return a->TabIndex < b->TabIndex; });
     if (!from) return backwards ? stops.back() : stops.front();
@@ -162,7 +174,8 @@ bool Window::pressAccessKey(char letter) {
     const char want = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
     std::vector<Control*> matches;
     for (Control* c : m_controls)
-        if (c->kind() == Kind::CommandButton && c->accessKey() == want && canTakeFocus(*c)) matches.push_back(c);
+        if (c->kind() == Kind::CommandButton && c->accessKey() == want && canTakeFocus(*c) && !underPanel(*c))
+            matches.push_back(c);
     if (matches.empty()) return false;
     if (matches.size() == 1) {
         click(*matches.front());

@@ -35,6 +35,8 @@ public:
     Control* focused() const { return m_focused; }
     // Focusable kind, visible, and at least partly inside the client area.
     bool canTakeFocus(const Control& c) const;
+    // Lies wholly beneath a shown panel that covers it (see coversBeneath).
+    bool underPanel(const Control& c) const;
     // A focus move, by code or by the user. See window.cpp for the rule when
     // a LostFocus handler moves the focus itself.
     void moveFocus(Control& target);

@@ -165,6 +165,13 @@ void PrintTo(const TabCase& c, std::ostream* os) { *os << c.name; }
 
 class TabOrder : public testing::TestWithParam<TabCase> {};
 
+// Turns the label into a panel in front of everything, over the given rectangle.
+void coverWithPanel(TestWindow& w, float left, float top, float width, float height) {
+    w.Note.Left = left, w.Note.Top = top, w.Note.Width = width, w.Note.Height = height;
+    w.Note.zOrder = -1;
+    w.Note.coversBeneath = true;
+}
+
 TEST_P(TabOrder, MovesToTheNextStopByTabIndex) {
     const TabCase& c = GetParam();
     TestWindow w;
@@ -177,22 +184,31 @@ TEST_P(TabOrder, MovesToTheNextStopByTabIndex) {
 
 INSTANTIATE_TEST_SUITE_P(
     Window, TabOrder,
-    testing::Values(TabCase{"ForwardToNextIndex", none, "One", false, "Two"},
-                    TabCase{"BackwardToPreviousIndex", none, "Three", true, "Two"},
-                    TabCase{"ForwardWrapsFromLastToFirst", none, "Bar", false, "One"},
-                    TabCase{"BackwardWrapsFromFirstToLast", none, "One", true, "Bar"},
-                    TabCase{"SkipsHidden", [](TestWindow& w) { w.Two.Visible = false; }, "One", false, "Three"},
-                    TabCase{"SkipsNonTabStop", [](TestWindow& w) { w.Two.TabStop = false; }, "Three", true, "One"},
-                    TabCase{"SkipsBelowClientBottom", [](TestWindow& w) { w.Three.Top = 3100; }, "Two", false, "Ok"},
-                    TabCase{"SkipsLabels", [](TestWindow& w) { w.Note.TabIndex = 1, w.Two.TabIndex = 7; }, "One", false,
-                            "Three"},
-                    TabCase{"FollowsIndexNotCreationOrder",
-                            [](TestWindow& w) { w.Bar.TabIndex = 1, w.Two.TabIndex = 5; }, "One", false, "Bar"},
-                    TabCase{"WrapSkipsHiddenFirst", [](TestWindow& w) { w.One.Visible = false; }, "Bar", false, "Two"},
-                    TabCase{"FromNonTabStopHolderGoesOnByItsIndex", [](TestWindow& w) { w.Ok.TabStop = false; }, "Ok",
-                            false, "Cancel"},
-                    TabCase{"WithoutHolderForwardTakesFirst", none, nullptr, false, "One"},
-                    TabCase{"WithoutHolderBackwardTakesLast", none, nullptr, true, "Bar"}),
+    testing::Values(
+        TabCase{"ForwardToNextIndex", none, "One", false, "Two"},
+        TabCase{"BackwardToPreviousIndex", none, "Three", true, "Two"},
+        TabCase{"ForwardWrapsFromLastToFirst", none, "Bar", false, "One"},
+        TabCase{"BackwardWrapsFromFirstToLast", none, "One", true, "Bar"},
+        TabCase{"SkipsHidden", [](TestWindow& w) { w.Two.Visible = false; }, "One", false, "Three"},
+        TabCase{"SkipsNonTabStop", [](TestWindow& w) { w.Two.TabStop = false; }, "Three", true, "One"},
+        TabCase{"SkipsBelowClientBottom", [](TestWindow& w) { w.Three.Top = 3100; }, "Two", false, "Ok"},
+        TabCase{"SkipsLabels", [](TestWindow& w) { w.Note.TabIndex = 1, w.Two.TabIndex = 7; }, "One", false, "Three"},
+        TabCase{"FollowsIndexNotCreationOrder", [](TestWindow& w) { w.Bar.TabIndex = 1, w.Two.TabIndex = 5; }, "One",
+                false, "Bar"},
+        TabCase{"WrapSkipsHiddenFirst", [](TestWindow& w) { w.One.Visible = false; }, "Bar", false, "Two"},
+        TabCase{"FromNonTabStopHolderGoesOnByItsIndex", [](TestWindow& w) { w.Ok.TabStop = false; }, "Ok", false,
+                "Cancel"},
+        TabCase{"SkipsWhatAShownPanelCovers", [](TestWindow& w) { coverWithPanel(w, 0, 400, 1200, 500); }, "One", false,
+                "Three"},
+        TabCase{"HiddenPanelCoversNothing",
+                [](TestWindow& w) { coverWithPanel(w, 0, 400, 1200, 500), w.Note.Visible = false; }, "One", false,
+                "Two"},
+        TabCase{"PanelBehindCoversNothing",
+                [](TestWindow& w) { coverWithPanel(w, 0, 400, 1200, 500), w.Note.zOrder = 9; }, "One", false, "Two"},
+        TabCase{"PartlyCoveredIsStillReached", [](TestWindow& w) { coverWithPanel(w, 0, 400, 600, 500); }, "One", false,
+                "Two"},
+        TabCase{"WithoutHolderForwardTakesFirst", none, nullptr, false, "One"},
+        TabCase{"WithoutHolderBackwardTakesLast", none, nullptr, true, "Bar"}),
     [](const testing::TestParamInfo<TabCase>& info) { return std::string(info.param.name); });
 
 struct ActivateCase {
@@ -267,3 +283,15 @@ INSTANTIATE_TEST_SUITE_P(Control, AccessKey,
                                          AccessKeyCase{"", 0}));
 
 } // namespace
+
+TEST(AccessKey, ShortcutKeyServesAButtonWhoseCaptionMarksNoneAndPanelsHideButtons) {
+    TestWindow w;
+    w.Ok.Caption = "Plain";
+    w.Ok.shortcutKey = 'p';
+    EXPECT_TRUE(w.pressAccessKey('P'));
+    EXPECT_EQ(w.joined(), "Ok+,Ok!");
+    coverWithPanel(w, 0, 1200, 3000, 1000); // over Ok and Cancel
+    EXPECT_FALSE(w.pressAccessKey('c'));
+    EXPECT_FALSE(w.pressAccessKey('p'));
+    EXPECT_EQ(w.joined(), "Ok+,Ok!");
+}
