@@ -156,6 +156,42 @@ void witness(QPainter& p, double x, double fromY, double toY) {
 
 } // namespace
 
+namespace {
+
+const char* const kLegend[] = {"A = Shock pulse amplitude, g's pk", "D = Shock pulse duration, msec.",
+                               "Pre = Pre-Pulse", "Post = Post-Pulse"};
+
+QList<QStringList> shockHelpParagraphs() {
+    return {
+        {QStringLiteral("Durations of the pre- and post linear"),
+         QStringLiteral("acceleration ramp  pulses are optimized to"),
+         QStringLiteral("give minimum shock displacement while"),
+         QStringLiteral("maintaining a maximum of 20% pre- and Post"),
+         QStringLiteral("pulse acceleration amplitude.  The terminal"),
+         QStringLiteral("velocity is near zero but a terminal"), QStringLiteral("displacement offset is present.")},
+        {QStringLiteral("The calculations give results based on"),
+         QStringLiteral("optimum wave shapes under ideal conditions."),
+         QStringLiteral(" Any deviation due to control or other"),
+         QStringLiteral("variations will result in larger displacements"), QStringLiteral("than those calculated.")},
+        {QStringLiteral("Enter any two parameters to calculate the"),
+         QStringLiteral("remaining two.  Switch between Half Sine and"),
+         QStringLiteral("Terminal Peak sawtooth using the pulse shape"), QStringLiteral("button")},
+    };
+}
+
+} // namespace
+
+// The picture's words, for those who read the screen by ear.
+QString shockHelpText() {
+    QStringList lines{QStringLiteral("Classical Shock Pulses"),
+                      QStringLiteral("Half Sine: Pre ramp 1.8 D, pulse D, Post ramp 2.6 D."),
+                      QStringLiteral("Terminal Peak: Pre ramp .94 D, pulse D, Post ramp 2.0 D."),
+                      QStringLiteral("Peaks at .8A above zero, ramps down to .2A below zero.")};
+    for (const char* line : kLegend) lines << QString::fromLatin1(line);
+    for (const QStringList& paragraph : shockHelpParagraphs()) lines << paragraph.join(QLatin1Char(' '));
+    return lines.join(QLatin1Char('\n'));
+}
+
 QPixmap shockHelpPixmap(qreal devicePixelRatio) {
     constexpr int kWidth = 229, kHeight = 373;
     QPixmap pixmap = canvas(QSize(kWidth, kHeight), devicePixelRatio, Qt::white);
@@ -241,26 +277,11 @@ QPixmap shockHelpPixmap(qreal devicePixelRatio) {
     p.setFont(artFont(9));
     const double lineHeight = 10.5;
     double y = dimY + 38;
-    for (const char* line : {"A = Shock pulse amplitude, g's pk", "D = Shock pulse duration, msec.", "Pre = Pre-Pulse",
-                             "Post = Post-Pulse"}) {
+    for (const char* line : kLegend) {
         p.drawText(QRectF(24, y, kWidth - 28, lineHeight), Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(line));
         y += lineHeight;
     }
-    const QStringList paragraphs[] = {
-        {QStringLiteral("Durations of the pre- and post linear"),
-         QStringLiteral("acceleration ramp  pulses are optimized to"),
-         QStringLiteral("give minimum shock displacement while"),
-         QStringLiteral("maintaining a maximum of 20% pre- and Post"),
-         QStringLiteral("pulse acceleration amplitude.  The terminal"),
-         QStringLiteral("velocity is near zero but a terminal"), QStringLiteral("displacement offset is present.")},
-        {QStringLiteral("The calculations give results based on"),
-         QStringLiteral("optimum wave shapes under ideal conditions."),
-         QStringLiteral(" Any deviation due to control or other"),
-         QStringLiteral("variations will result in larger displacements"), QStringLiteral("than those calculated.")},
-        {QStringLiteral("Enter any two parameters to calculate the"),
-         QStringLiteral("remaining two.  Switch between Half Sine and"),
-         QStringLiteral("Terminal Peak sawtooth using the pulse shape"), QStringLiteral("button")},
-    };
+    const QList<QStringList> paragraphs = shockHelpParagraphs();
     for (const QStringList& paragraph : paragraphs) {
         y += 6;
         for (const QString& line : paragraph) {

@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QPixmap>
+#include <QString>
 
 namespace tessomar::view {
 
@@ -10,5 +11,6 @@ namespace tessomar::view {
 QPixmap bannerPixmap(qreal devicePixelRatio);    // 245 x 62, for Picture1
 QPixmap shockHelpPixmap(qreal devicePixelRatio); // 229 x 373, for ShockHelp
 QIcon appIcon();                                 // the window icon
+QString shockHelpText();                         // what the shock picture says, as text
 
 } // namespace tessomar::view

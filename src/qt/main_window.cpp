@@ -134,6 +134,13 @@ void MainWindow::bind(tk::Control& c, QWidget* w) {
     if (w) {
         w->setObjectName(QString::fromStdString(c.name()));
         w->setAccessibleName(accessibleNameFor(c));
+        if (c.baseName() == "ShockHelp") w->setAccessibleDescription(shockHelpText());
+        if (c.shortcutKey) {
+            // A key the caption does not show: say it to readers and on hover.
+            const QString key = QStringLiteral("Alt+%1").arg(QChar::fromLatin1(c.shortcutKey).toUpper());
+            w->setAccessibleDescription(key);
+            w->setToolTip(key);
+        }
         w->setFocusPolicy(Qt::NoFocus);
         w->installEventFilter(this);
         if (c.hasFont) w->setFont(toQFont(c.font));

@@ -152,6 +152,28 @@ private slots:
         QCOMPARE(lines.first().trimmed(), QStringLiteral("Tessomar Random Function Help"));
         QVERIFY(panel->isReadOnly());
     }
+
+    // The shock picture and the table's unmarked keys reach a screen reader as text.
+    void picturesAndUnmarkedKeysAreDescribed_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("says");
+        QTest::newRow("shock help") << "ShockHelp"
+                                    << QStringList{"Classical Shock Pulses",
+                                                   "1.8 D",
+                                                   ".94 D",
+                                                   ".2A",
+                                                   "D = Shock pulse duration, msec.",
+                                                   "displacement offset is present.",
+                                                   "using the pulse shape button"};
+        QTest::newRow("delete") << "DelBut" << QStringList{"Alt+D"};
+        QTest::newRow("clear") << "ClearBut" << QStringList{"Alt+C"};
+    }
+    void picturesAndUnmarkedKeysAreDescribed() {
+        QFETCH(QString, name);
+        QFETCH(QStringList, says);
+        const QString description = widget(*w, qPrintable(name))->accessibleDescription();
+        for (const QString& words : says) QVERIFY2(description.contains(words), qPrintable(words));
+    }
 };
 
 TESSOMAR_QT_TEST_MAIN(WindowTest)
