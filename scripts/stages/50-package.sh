@@ -113,7 +113,14 @@ window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Tessomar 5\.1$'
 check "the installed program shows its window" test -n "$window"
 # grep reads whole texts here: with pipefail an early exit of grep -q in a
 # pipe would fail the writer with SIGPIPE.
-icon_set() { grep -q 'Icon (' <<<"$(xprop -id "$window" _NET_WM_ICON)"; }
+# The program sets its icon just after its first frame: give it a moment.
+icon_set() {
+  for _ in $(seq 30); do
+    grep -q 'Icon (' <<<"$(xprop -id "$window" _NET_WM_ICON 2>/dev/null)" && return 0
+    sleep 0.1
+  done
+  return 1
+}
 # A desktop ties the window to its entry (name and icon in a dock) by class.
 wm_class_matches() {
   local class

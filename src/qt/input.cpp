@@ -1,8 +1,8 @@
 // Forwarding the user's keys and mouse to the core.
+#include "qt/artwork.h"
+#include "qt/convert.h"
 #include "qt/keys.h"
 #include "qt/main_window.h"
-
-#include "qt/convert.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextCursor>
+#include <QTimer>
 #include <QWheelEvent>
 
 namespace tessomar::view {
@@ -44,6 +45,12 @@ bool MainWindow::event(QEvent* e) {
     const bool result = QWidget::event(e);
     if (e->type() == QEvent::Move || e->type() == QEvent::Resize || e->type() == QEvent::WindowActivate)
         updateFrameHeight();
+    // The icon waits for the first frame: decoding its images and loading the
+    // image plugins would otherwise hold up the window's first appearance.
+    if (e->type() == QEvent::Paint && !m_iconQueued) {
+        m_iconQueued = true;
+        QTimer::singleShot(0, this, [this] { setWindowIcon(appIcon()); });
+    }
     return result;
 }
 

@@ -43,7 +43,6 @@ MainWindow::MainWindow(float twipsPerPixel, QWidget* parent) : QWidget(parent) {
     m_core.twipsPerPixelX = m_twipsPerPixel;
     m_core.load();
 
-    setWindowIcon(appIcon());
     setFont(toQFont(m_core.font));
     setAutoFillBackground(true);
     if (const QColor back = toQColor(m_core.BackColor); back.isValid()) {

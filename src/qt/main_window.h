@@ -86,6 +86,7 @@ private:
     std::vector<Binding> m_bindings;
     bool m_syncing = false;
     bool m_activated = false;
+    bool m_iconQueued = false;
     int m_frameHeightPx = -1;
     int m_wheelDelta = 0; // eighths of a degree not yet turned into steps
     // A drag selecting text: the box and where the drag started.
