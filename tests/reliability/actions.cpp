@@ -233,7 +233,7 @@ std::vector<Action> nextBurst(Source& s, const tessomar::Tessomar& w) {
         if (a.ch == Thumb) a.x = 1 + static_cast<int>(s.pick(static_cast<std::uint32_t>(std::max(1, w.Scroll.Max()))));
         out.push_back(a);
     } else {
-        static constexpr char letters[] = "SRHEMsrhemQX";
+        static constexpr char letters[] = "SRHEMDCsrhemdcQX";
         out.push_back(Action{Op::AccessKey, letters[s.pick(sizeof letters - 1)]});
     }
     return out;

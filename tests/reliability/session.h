@@ -18,7 +18,7 @@ namespace reliability {
 struct Screen {
     float twipsPerPixelX = 15.1f;
     float frameHeight = 0;
-    bool focusInSight = false; // the checker's option of that name, for the whole session
+    bool focusInSight = true; // the checker's option of that name, for the whole session
 };
 
 // A started window with its checker, driven one action at a time.
