@@ -64,20 +64,18 @@ TEST_P(ModeSelectionTest, RestoresTheWholeScreenOfTheModeAndKeepsTheTable) {
     EXPECT_EQ(w->fs.SineAccel + w->fs.SineVel + w->fs.SineDisp + w->fs.SineFreq, 0);
     EXPECT_EQ(w->fs.BkFreq[2] + w->fs.RandomGrms, 14);
     EXPECT_EQ(w->AccelUnits.Caption + "|" + w->VelUnits.Caption + "|" + w->DispUnits.Caption, u.captions);
-    EXPECT_EQ(w->Acceleration.Text() + "|" + w->Velocity.Text() + "|" + w->Displacement.Text() + "|" +
-                  w->Frequency.Text(),
-              u.texts);
+    EXPECT_EQ(modes_test::fields(*w), u.texts);
     EXPECT_EQ(w->FreqLbl.Caption + " " + w->FreqUnits.Caption, s.shock ? "Duration msec" : "Frequency Hz");
     EXPECT_TRUE(w->FreqLbl.Visible && w->Frequency.Visible && w->FreqUnits.Visible);
     for (const tk::TextBox* box : {&w->Acceleration, &w->Velocity, &w->Displacement, &w->Frequency})
         EXPECT_EQ(box->BackColor, 0xFFFFFFu) << box->name(); // no entry to mark
     EXPECT_EQ(w->AccelButton.Visible, s.shock);
     EXPECT_EQ(w->AccelButton.Caption, "Half Sine Accl");
-    EXPECT_EQ(w->SineButton.BackColor, s.shock ? 0xE0E0E0u : 0xC0FFC0u);
-    EXPECT_EQ(w->RandomButton.BackColor, 0xE0E0E0u);
-    EXPECT_EQ(w->ShockButton.BackColor, s.shock ? 0xC0FFC0u : 0xE0E0E0u);
-    EXPECT_FALSE(w->SineHelp.Visible || w->RanHelp.Visible || w->ShockHelp.Visible);
-    EXPECT_FALSE(w->DelBut.Visible || w->ClearBut.Visible);
+    const tk::Color lit = 0xC0FFC0, grey = 0xE0E0E0;
+    EXPECT_EQ(std::tuple(w->SineButton.BackColor, w->RandomButton.BackColor, w->ShockButton.BackColor),
+              std::tuple(s.shock ? grey : lit, grey, s.shock ? lit : grey));
+    EXPECT_FALSE(w->SineHelp.Visible || w->RanHelp.Visible || w->ShockHelp.Visible || w->DelBut.Visible ||
+                 w->ClearBut.Visible);
     EXPECT_NEAR(w->Height, 4210 * k, 0.01);
     for (const tk::Control* b : {&w->EnglishBut, &w->MetricBut, &w->HelpBut}) EXPECT_NEAR(b->Top, 3020 * k, 0.01);
     EXPECT_NEAR(w->AddLbl1.Top, 3340 * k, 0.01);
@@ -91,10 +89,6 @@ TEST_P(ModeSelectionTest, RestoresTheWholeScreenOfTheModeAndKeepsTheTable) {
 
 INSTANTIATE_TEST_SUITE_P(Modes, ModeSelectionTest,
                          testing::Combine(testing::ValuesIn(kSelections), testing::ValuesIn(kUnits),
-                                          testing::Values(modes_test::kDesignScreen, modes_test::kScreen120)),
-                         [](const auto& info) {
-                             return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name +
-                                    "_" + std::to_string(static_cast<int>(std::get<2>(info.param) * 10));
-                         });
+                                          testing::Values(modes_test::kDesignScreen, modes_test::kScreen120)));
 
 } // namespace

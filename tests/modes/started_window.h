@@ -3,6 +3,7 @@
 #include "frame/tessomar.h"
 
 #include <memory>
+#include <string>
 
 namespace modes_test {
 
@@ -12,9 +13,7 @@ inline constexpr float kScreen96 = 15.0f;     // factor 0.9933775
 inline constexpr float kScreen120 = 12.0f;    // factor 0.7947020
 
 inline float factorOf(float twipsPerPixel) {
-    if (twipsPerPixel == kScreen96) return 0.9933775f;
-    if (twipsPerPixel == kScreen120) return 0.7947020f;
-    return 1.0f;
+    return twipsPerPixel == kScreen96 ? 0.9933775f : twipsPerPixel == kScreen120 ? 0.7947020f : 1.0f;
 }
 
 // A window as the user first sees it: loaded, activated, Acceleration focused.
@@ -24,6 +23,11 @@ inline std::unique_ptr<tessomar::Tessomar> started(float twipsPerPixel = kDesign
     w->load();
     w->activate();
     return w;
+}
+
+// The four calculator fields as "Acceleration|Velocity|Displacement|Frequency".
+inline std::string fields(const tessomar::Tessomar& w) {
+    return w.Acceleration.Text() + "|" + w.Velocity.Text() + "|" + w.Displacement.Text() + "|" + w.Frequency.Text();
 }
 
 } // namespace modes_test
