@@ -10,16 +10,11 @@ using modes_test::factorOf;
 using modes_test::started;
 using tessomar::Tessomar;
 
-void typeInto(Tessomar& w, const char* text) {
-    w.selectAll();
-    for (const char* c = text; *c; ++c) w.keyPress(*c);
-    w.keyPress(13);
-}
-
 void typeSpectrum(Tessomar& w) {
-    for (auto [f, p] : {std::pair{"20", "0.01"}, {"80", "0.04"}, {"350", "0.04"}, {"2000", "0.007"}}) {
-        typeInto(w, f);
-        typeInto(w, p);
+    for (const char* text : {"20", "0.01", "80", "0.04", "350", "0.04", "2000", "0.007"}) {
+        w.selectAll();
+        for (const char* c = text; *c; ++c) w.keyPress(*c);
+        w.keyPress(13);
     }
 }
 
@@ -52,9 +47,8 @@ TEST_P(RandomSelection, ArrangesTheRandomScreen) {
     EXPECT_EQ(w->SineButton.BackColor, 0xE0E0E0u);
     EXPECT_EQ(w->ShockButton.BackColor, 0xE0E0E0u);
     EXPECT_FLOAT_EQ(w->Height, 7470 * f);
-    EXPECT_FLOAT_EQ(w->EnglishBut.Top, 2645 * f);
-    EXPECT_FLOAT_EQ(w->MetricBut.Top, 2645 * f);
-    EXPECT_FLOAT_EQ(w->HelpBut.Top, 2645 * f);
+    for (tk::Control* b : std::initializer_list<tk::Control*>{&w->EnglishBut, &w->MetricBut, &w->HelpBut})
+        EXPECT_FLOAT_EQ(b->Top, 2645 * f) << b->name();
     EXPECT_FLOAT_EQ(w->AddLbl1.Top, 3005 * f);
     EXPECT_FLOAT_EQ(w->AddLbl2.Top, 3220 * f);
     EXPECT_EQ(w->AccelUnits.Caption, "g's rms");
@@ -141,29 +135,20 @@ TEST(RandomSelection, RecomputesStaleResultsFromTheTable) {
     EXPECT_EQ(w->Velocity.Text(), "6.2");
 }
 
-struct TabCase {
-    const char* name;
-    bool random;
-};
-
-class TabOrderOfTheScreens : public testing::TestWithParam<TabCase> {};
-
-TEST_P(TabOrderOfTheScreens, ReachesOnlyTheScreensOwnFields) {
-    auto w = started();
-    if (GetParam().random) w->click(w->RandomButton);
-    bool reachedTable = false, reachedResults = false;
-    for (int i = 0; i < 60; ++i) {
-        w->pressTab(false);
-        for (int r = 0; r < tessomar::kRows; ++r)
-            if (w->focused() == &w->F[r] || w->focused() == &w->A[r]) reachedTable = true;
-        if (w->focused() == &w->Velocity || w->focused() == &w->Displacement) reachedResults = true;
+TEST(TabOrderOfTheScreens, ReachesOnlyTheScreensOwnFields) {
+    for (bool random : {true, false}) {
+        auto w = started();
+        if (random) w->click(w->RandomButton);
+        bool reachedTable = false, reachedResults = false;
+        for (int i = 0; i < 60; ++i) {
+            w->pressTab(false);
+            for (int r = 0; r < tessomar::kRows; ++r)
+                reachedTable |= w->focused() == &w->F[r] || w->focused() == &w->A[r];
+            reachedResults |= w->focused() == &w->Velocity || w->focused() == &w->Displacement;
+        }
+        EXPECT_EQ(reachedTable, random);
+        EXPECT_EQ(reachedResults, !random);
     }
-    EXPECT_EQ(reachedTable, GetParam().random);
-    EXPECT_EQ(reachedResults, !GetParam().random);
 }
-
-INSTANTIATE_TEST_SUITE_P(Screens, TabOrderOfTheScreens,
-                         testing::Values(TabCase{"Random", true}, TabCase{"Sine", false}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

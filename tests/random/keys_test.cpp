@@ -8,8 +8,9 @@
 #include <algorithm>
 #include <string>
 
-using random_test::freqOf;
-using random_test::Session;
+using namespace random_test;
+using tessomar::num::format;
+using tessomar::num::Pattern;
 
 namespace {
 
@@ -30,73 +31,50 @@ TEST(EnterInTheTable, FirstPointMovesToTheNextRowWithResultsStillBlank) {
     EXPECT_EQ(w.focused(), &w.F[1]);
     EXPECT_EQ(w.F[1].SelStart(), 0);
     EXPECT_EQ(w.F[1].SelLength(), 4); // all of 0.00
-    EXPECT_EQ(w.Acceleration.Text(), "");
-    EXPECT_EQ(w.Velocity.Text(), "");
-    EXPECT_EQ(w.Displacement.Text(), "");
-
-    s.type("80");
-    s.enter();
-    s.type("0.04");
-    s.enter();
-    // 1.2247 g rms, 4.853 in/s, 0.0449 in by the closed-form integrals.
-    EXPECT_EQ(w.Acceleration.Text(), "1.22");
-    EXPECT_EQ(w.Velocity.Text(), "4.9");
-    EXPECT_EQ(w.Displacement.Text(), "0.045");
+    s.expectResults("", "", "");
+    s.point("80", "0.04");
+    s.expectResults("1.22", "4.9", "0.045"); // 1.2247 g rms, 4.853 in/s, 0.0449 in by the closed-form integrals
     EXPECT_EQ(w.focused(), &w.F[2]);
 }
 
 TEST(EnterInTheTable, CommitsTheValueAsShown) {
     Session s;
-    auto& w = s.w();
     s.type("20.004");
     s.enter();
-    EXPECT_EQ(w.fs.BkFreq[1], 20.0f);
-    EXPECT_EQ(w.F[0].Text(), "20.00");
+    EXPECT_EQ(s.w().fs.BkFreq[1], 20.0f);
+    EXPECT_EQ(s.w().F[0].Text(), "20.00");
 }
 
-struct StayCase {
-    const char* name;
-    const char* freq;
-    const char* psd;
-    int nextRow;
-};
-
-class EnterInPsdBox : public testing::TestWithParam<StayCase> {};
-
-TEST_P(EnterInPsdBox, StaysOnARowThatStillLacksAValue) {
-    const StayCase& c = GetParam();
-    Session s;
-    auto& w = s.w();
-    s.point("20", "0.01");
-    w.clickText(w.F[1], 0);
-    s.point(c.freq, c.psd);
-    EXPECT_EQ(w.focused(), &w.F[c.nextRow]);
+TEST(EnterInPsdBox, StaysOnARowThatStillLacksAValue) {
+    const struct {
+        const char *freq, *psd;
+        int nextRow;
+    } cases[] = {{"80", "0.04", 2}, {"0", "0.04", 1}, {"80", "0", 1}};
+    for (const auto& c : cases) {
+        Session s;
+        auto& w = s.w();
+        s.point("20", "0.01");
+        w.clickText(w.F[1], 0);
+        s.point(c.freq, c.psd);
+        EXPECT_EQ(w.focused(), &w.F[c.nextRow]) << c.freq << " " << c.psd;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Rows, EnterInPsdBox,
-                         testing::Values(StayCase{"Complete", "80", "0.04", 2}, StayCase{"NoFrequency", "0", "0.04", 1},
-                                         StayCase{"NoPsd", "80", "0", 1}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(EnterInTheTable, WalksDownAndScrollsToEntryFifty) {
     Session s;
     auto& w = s.w();
     tessomar::psd::Column freq{}, psd{};
     for (int i = 0; i < 50; ++i) {
-        const std::string f = freqOf(i);
-        const std::string p = i % 3 ? "0.02" : "0.005";
+        const std::string f = freqOf(i), p = i % 3 ? "0.02" : "0.005";
         s.point(f, p);
         freq[static_cast<std::size_t>(i + 1)] = std::stof(f);
         psd[static_cast<std::size_t>(i + 1)] = std::stof(p);
-        const int points = i + 1;
-        if (points < 9) {
-            EXPECT_EQ(w.focused(), &w.F[points]) << points;
-            EXPECT_EQ(w.Scroll.Max(), 1) << points;
-        } else {
-            EXPECT_EQ(w.focused(), &w.F[8]) << points;
-            EXPECT_EQ(w.Scroll.Value(), std::min(points - 7, 42)) << points;
-            EXPECT_EQ(w.Scroll.Max(), std::min(points - 7, 42)) << points;
-            EXPECT_EQ(w.B[8].Text(), tessomar::num::format(std::min(points + 1, 50), tessomar::num::Pattern::Int2));
+        const int points = i + 1, max = std::clamp(points - 7, 1, 42);
+        EXPECT_EQ(w.focused(), &w.F[std::min(points, 8)]) << points;
+        EXPECT_EQ(w.Scroll.Max(), max) << points;
+        if (points >= 9) {
+            EXPECT_EQ(w.Scroll.Value(), max) << points;
+            EXPECT_EQ(w.B[8].Text(), format(std::min(points + 1, 50), Pattern::Int2));
         }
     }
     for (int k = 1; k < 50; ++k) EXPECT_LT(w.fs.BkFreq[k], w.fs.BkFreq[k + 1]) << k;
@@ -104,18 +82,13 @@ TEST(EnterInTheTable, WalksDownAndScrollsToEntryFifty) {
     tessomar::psd::sortBreakPoints(freq, psd);
     const auto r = tessomar::psd::results(tessomar::psd::integrate(freq, psd));
     EXPECT_EQ(w.fs.RandomGrms, r.grms);
-    EXPECT_EQ(w.Acceleration.Text(), tessomar::psd::grmsText(r.grms));
-    EXPECT_EQ(w.Velocity.Text(), tessomar::psd::velText(r.vel, true));
-    EXPECT_EQ(w.Displacement.Text(), tessomar::psd::dispText(r.disp, true));
+    s.expectResults(tessomar::psd::grmsText(r.grms), tessomar::psd::velText(r.vel, true),
+                    tessomar::psd::dispText(r.disp, true));
 
     // Enter again on entry 50 integrates no more often than it must: once
     // in the commit (or, for a PSD of 0 that does not integrate, once after
     // it) and once in the commit of leaving the box for F(8).
-    const struct {
-        const char* psd;
-        int runs;
-    } again[] = {{"0.02", 2}, {"0", 1}};
-    for (const auto& [psdText, runs] : again) {
+    for (const auto [psdText, runs] : {std::pair{"0.02", 2}, std::pair{"0", 1}}) {
         w.clickText(w.A[8], 0);
         s.retype(psdText);
         const int before = w.integrationRuns();
@@ -137,9 +110,8 @@ TEST(TypingInTheTable, BlanksTheResultsAtEveryCharacter) {
             ASSERT_EQ(w.Acceleration.Text(), "4.45");
             w.clickText(psdColumn ? w.A[1] : w.F[1], 0);
             w.keyPress(ch);
-            EXPECT_EQ(w.Acceleration.Text(), "") << psdColumn << ch;
-            EXPECT_EQ(w.Velocity.Text(), "") << psdColumn << ch;
-            EXPECT_EQ(w.Displacement.Text(), "") << psdColumn << ch;
+            SCOPED_TRACE(std::to_string(psdColumn) + " " + std::to_string(ch));
+            s.expectResults("", "", "");
         }
     }
 }
@@ -162,7 +134,7 @@ TEST_P(LeavingAHalfFilledRow, ResetsItForTheClickedColumn) {
     const ResetCase& c = GetParam();
     Session s;
     auto& w = s.w();
-    for (int i = 1; i <= 6; ++i) s.point(std::to_string(100 * i), "0.01");
+    s.fill(6, hundreds);
     w.clickText(w.A[2], 0); // row 2 becomes the row being filled
     if (c.clearFrequency) w.clickText(w.F[2], 0);
     s.retype(c.typed);
@@ -186,61 +158,42 @@ INSTANTIATE_TEST_SUITE_P(Rows, LeavingAHalfFilledRow,
                                          ResetCase{"TinyPsdToFrequency", false, "4e-7", false, "300.00", 300, 2},
                                          ResetCase{"NoFrequencyToFrequency", true, "0", false, "0.00", 0, 2},
                                          ResetCase{"NoFrequencyToPsd", true, "0", true, "0.00", 0, 5}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         nameOf<ResetCase>);
 
-struct JumpCase {
-    const char* name;
-    bool intoPsd;
-    float freq4;
-};
-
-class FromHalfFilledToHalfFilled : public testing::TestWithParam<JumpCase> {};
-
-TEST_P(FromHalfFilledToHalfFilled, GoesToTheFirstFreeEntry) {
-    const JumpCase& c = GetParam();
-    Session s;
-    auto& w = s.w();
-    for (const char* f : {"20", "80", "350"}) s.point(f, "0.04");
-    s.retype("70"); // entry 4, no PSD
-    w.clickText(c.intoPsd ? w.A[6] : w.F[6], 0);
-    EXPECT_EQ(w.focused(), c.intoPsd ? &w.A[3] : &w.F[3]);
-    EXPECT_EQ(w.fs.EditRow, 3);
-    EXPECT_EQ(w.fs.BkFreq[4], c.freq4);
-    EXPECT_EQ(w.fs.BkPsd[4], 0.0f);
-    EXPECT_EQ(w.Scroll.Value(), 1);
+TEST(FromHalfFilledToHalfFilled, GoesToTheFirstFreeEntry) {
+    for (const bool intoPsd : {false, true}) {
+        Session s;
+        auto& w = s.w();
+        for (const char* f : {"20", "80", "350"}) s.point(f, "0.04");
+        s.retype("70"); // entry 4, no PSD
+        w.clickText(intoPsd ? w.A[6] : w.F[6], 0);
+        EXPECT_EQ(w.focused(), intoPsd ? &w.A[3] : &w.F[3]);
+        EXPECT_EQ(w.fs.EditRow, 3);
+        EXPECT_EQ(w.fs.BkFreq[4], intoPsd ? 0.0f : 70.0f);
+        EXPECT_EQ(w.fs.BkPsd[4], 0.0f);
+        EXPECT_EQ(w.Scroll.Value(), 1);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Columns, FromHalfFilledToHalfFilled,
-                         testing::Values(JumpCase{"Frequency", false, 70}, JumpCase{"Psd", true, 0}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(RowZero, NeverResetsAnotherRow) {
-    Session s;
-    auto& w = s.w();
-    s.point("20", "0.01");
-    s.retype("50"); // row 1 half-filled
-    w.clickText(w.F[0], 0);
-    EXPECT_EQ(w.fs.BkFreq[2], 50.0f);
-    EXPECT_EQ(w.F[1].Text(), "50.00");
-    EXPECT_EQ(w.fs.EditRow, 0);
-}
-
-TEST(RowNumber, SelectsTheRowWithoutResettingAnything) {
-    Session s;
-    auto& w = s.w();
-    s.point("20", "0.01");
-    s.retype("50");
-    w.clickText(w.B[4], 0);
-    EXPECT_EQ(w.fs.EditRow, 4);
-    EXPECT_EQ(w.fs.FocusRow, 4);
-    EXPECT_EQ(w.F[1].Text(), "50.00");
-    EXPECT_EQ(w.fs.BkFreq[2], 50.0f);
+// Neither F(0) nor a row number resets a half-filled row.
+TEST(RowZeroAndRowNumber, NeverResetAnotherRow) {
+    for (const bool rowNumber : {false, true}) {
+        Session s;
+        auto& w = s.w();
+        s.point("20", "0.01");
+        s.retype("50"); // row 1 half-filled
+        w.clickText(rowNumber ? w.B[4] : w.F[0], 0);
+        EXPECT_EQ(w.fs.BkFreq[2], 50.0f);
+        EXPECT_EQ(w.F[1].Text(), "50.00");
+        EXPECT_EQ(w.fs.EditRow, rowNumber ? 4 : 0);
+        if (rowNumber) EXPECT_EQ(w.fs.FocusRow, 4);
+    }
 }
 
 TEST(RowNumber, DeleteActsOnTheRowAtTheMomentOfTheClick) {
     Session s;
     auto& w = s.w();
-    for (int i = 0; i < 12; ++i) s.point(std::to_string(100 * (i + 1)), "0.01");
+    s.fill(12, hundreds);
     w.clickText(w.B[2], 0); // Value 5: entry 7
     w.Scroll.lineUp();
     w.Scroll.lineUp(); // Value 3: row 2 now shows entry 5
@@ -250,47 +203,49 @@ TEST(RowNumber, DeleteActsOnTheRowAtTheMomentOfTheClick) {
     EXPECT_EQ(w.fs.BkFreq[12], 0.0f);
 }
 
-// ---- Arrow keys, following the screen ----
+// ---- Arrow keys and Tab, following the screen (12 points: Max 5) ----
 
-struct ArrowCase {
+struct MoveCase {
     const char* name;
-    int value;
-    int row;
-    int key;
-    int focusRow;
-    int valueAfter;
+    int value, row, key; // key 0: Tab from A(row), -1: Shift+Tab from F(row)
+    int focusRow, valueAfter;
 };
 
-class ArrowKey : public testing::TestWithParam<ArrowCase> {};
+class MoveKey : public testing::TestWithParam<MoveCase> {};
 
-TEST_P(ArrowKey, MovesTheWayItPoints) {
-    const ArrowCase& c = GetParam();
+TEST_P(MoveKey, MovesTheWayItPointsWithinTheRange) {
+    const MoveCase& c = GetParam();
     Session s;
     auto& w = s.w();
-    for (int i = 0; i < 12; ++i) s.point(freqOf(i), "0.01"); // Max 5
+    s.fill(12, freqOf);
     w.Scroll.setValue(c.value);
-    w.clickText(w.F[c.row], 0);
-    w.keyDown(c.key, 0);
-    EXPECT_EQ(w.focused(), &w.F[c.focusRow]);
+    w.clickText(c.key == 0 ? w.A[c.row] : w.F[c.row], 0);
+    if (c.key > 0) w.keyDown(c.key, 0);
+    else w.pressTab(c.key < 0);
+    EXPECT_EQ(w.focused(), c.key < 0 ? &w.A[c.focusRow] : &w.F[c.focusRow]) << s.focusName();
     EXPECT_EQ(w.Scroll.Value(), c.valueAfter);
     EXPECT_EQ(w.Scroll.Max(), 5);
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, ArrowKey,
-                         testing::Values(ArrowCase{"UpGoesToTheRowAbove", 1, 3, tk::key::Up, 2, 1},
-                                         ArrowCase{"DownGoesToTheRowBelow", 1, 3, tk::key::Down, 4, 1},
-                                         ArrowCase{"UpAtTheTopScrollsBack", 5, 0, tk::key::Up, 0, 4},
-                                         ArrowCase{"UpAtTheTopOfTheTableStays", 1, 0, tk::key::Up, 0, 1},
-                                         ArrowCase{"DownAtTheBottomScrollsOn", 3, 8, tk::key::Down, 8, 4},
-                                         ArrowCase{"DownAtTheEndOfTheRangeStays", 5, 8, tk::key::Down, 8, 5},
-                                         ArrowCase{"DownFromRowSeven", 5, 7, tk::key::Down, 8, 5},
-                                         ArrowCase{"OtherKeysDoNothing", 3, 4, tk::key::Left, 4, 3}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Keys, MoveKey,
+                         testing::Values(MoveCase{"UpGoesToTheRowAbove", 1, 3, tk::key::Up, 2, 1},
+                                         MoveCase{"DownGoesToTheRowBelow", 1, 3, tk::key::Down, 4, 1},
+                                         MoveCase{"UpAtTheTopScrollsBack", 5, 0, tk::key::Up, 0, 4},
+                                         MoveCase{"UpAtTheTopOfTheTableStays", 1, 0, tk::key::Up, 0, 1},
+                                         MoveCase{"DownAtTheBottomScrollsOn", 3, 8, tk::key::Down, 8, 4},
+                                         MoveCase{"DownAtTheEndOfTheRangeStays", 5, 8, tk::key::Down, 8, 5},
+                                         MoveCase{"DownFromRowSeven", 5, 7, tk::key::Down, 8, 5},
+                                         MoveCase{"OtherKeysDoNothing", 3, 4, tk::key::Left, 4, 3},
+                                         MoveCase{"TabFromTheBottom", 3, 8, 0, 8, 4},
+                                         MoveCase{"TabAtTheEndOfTheRange", 5, 8, 0, 8, 5},
+                                         MoveCase{"ShiftTabFromTheTop", 3, 0, -1, 0, 2},
+                                         MoveCase{"ShiftTabAtTheTopOfTheTable", 1, 0, -1, 0, 1}),
+                         nameOf<MoveCase>);
 
 TEST(ArrowKey, ScrollingKeepsWhatWasTypedInTheBox) {
     Session s;
     auto& w = s.w();
-    for (int i = 0; i < 12; ++i) s.point(std::to_string(100 * (i + 1)), "0.01");
+    s.fill(12, hundreds);
     w.Scroll.setValue(5);
     w.clickText(w.F[0], 0); // entry 5, 500 Hz
     s.retype("550");
@@ -303,8 +258,7 @@ TEST(ArrowKey, ScrollingKeepsWhatWasTypedInTheBox) {
 TEST(ArrowKey, DownOnAFilledBottomRowOpensTheNextLine) {
     Session s;
     auto& w = s.w();
-    for (int i = 0; i < 12; ++i) s.point(std::to_string(100 * (i + 1)), "0.01");
-    // Value 5 = Max: the bottom row shows the free entry 13.
+    s.fill(12, hundreds); // Value 5 = Max: the bottom row shows the free entry 13
     w.clickText(w.A[8], 0);
     s.retype("0.02");
     w.clickText(w.F[8], 0);
@@ -316,35 +270,5 @@ TEST(ArrowKey, DownOnAFilledBottomRowOpensTheNextLine) {
     EXPECT_EQ(w.focused(), &w.F[8]);
     EXPECT_EQ(w.B[8].Text(), "14");
 }
-
-// ---- Tab past either end ----
-
-struct TabCase {
-    const char* name;
-    int value;
-    bool shift;
-    int valueAfter;
-};
-
-class TabPastTheEnd : public testing::TestWithParam<TabCase> {};
-
-TEST_P(TabPastTheEnd, ScrollsOneLineWithinTheRange) {
-    const TabCase& c = GetParam();
-    Session s;
-    auto& w = s.w();
-    for (int i = 0; i < 12; ++i) s.point(freqOf(i), "0.01"); // Max 5
-    w.Scroll.setValue(c.value);
-    w.clickText(c.shift ? w.F[0] : w.A[8], 0);
-    w.pressTab(c.shift);
-    EXPECT_EQ(w.Scroll.Value(), c.valueAfter);
-    EXPECT_EQ(w.focused(), c.shift ? &w.A[0] : &w.F[8]) << s.focusName();
-}
-
-INSTANTIATE_TEST_SUITE_P(Ends, TabPastTheEnd,
-                         testing::Values(TabCase{"TabFromTheBottom", 3, false, 4},
-                                         TabCase{"TabAtTheEndOfTheRange", 5, false, 5},
-                                         TabCase{"ShiftTabFromTheTop", 3, true, 2},
-                                         TabCase{"ShiftTabAtTheTopOfTheTable", 1, true, 1}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -38,14 +38,18 @@ public:
         retype(psd);
         enter();
     }
+    // n points from the F box that has the focus, with frequencies freq(i) and one PSD text.
+    template <class Freq> void fill(int n, Freq freq, std::string_view psd = "0.01") {
+        for (int i = 0; i < n; ++i) point(freq(i), psd);
+    }
+    void expectResults(const std::string& accel, const std::string& vel, const std::string& disp) {
+        EXPECT_EQ(w().Acceleration.Text(), accel);
+        EXPECT_EQ(w().Velocity.Text(), vel);
+        EXPECT_EQ(w().Displacement.Text(), disp);
+    }
     // Leaves a box without touching the table: the row numbers reset nothing.
     void leaveTo(int row) { w().clickText(w().B[row], 0); }
 
-    int focusedRow(const std::array<tk::TextBox, tessomar::kRows>& column) {
-        for (int r = 0; r < tessomar::kRows; ++r)
-            if (w().focused() == &column[r]) return r;
-        return -1;
-    }
     std::string focusName() { return w().focused() ? w().focused()->name() : std::string("none"); }
 
 private:
@@ -54,5 +58,9 @@ private:
 
 // "20.00"-style frequency texts for n points in a scrambled but known order.
 inline std::string freqOf(int i) { return std::to_string(10 + ((i * 37) % 50) * 20); }
+// 100, 200, ... Hz in entry order.
+inline std::string hundreds(int i) { return std::to_string(100 * (i + 1)); }
+
+template <class Case> std::string nameOf(const testing::TestParamInfo<Case>& info) { return info.param.name; }
 
 } // namespace random_test
