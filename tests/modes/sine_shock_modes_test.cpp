@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <tuple>
 
@@ -49,6 +50,9 @@ struct Units {
 };
 const Units kUnits[] = {{"English", -1, "g's pk|ips pk|in. p-p", "0.00|0.0|0.000|0.00"},
                         {"Metric", 0, "g's pk|mps pk|mm p-p", "0.00|0.00|0.00|0.00"}};
+
+void PrintTo(const Selection& s, std::ostream* os) { *os << s.name; }
+void PrintTo(const Units& u, std::ostream* os) { *os << u.name; }
 
 class ModeSelectionTest : public testing::TestWithParam<std::tuple<Selection, Units, float>> {};
 
