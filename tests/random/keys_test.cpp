@@ -14,11 +14,13 @@ using tessomar::num::Pattern;
 
 namespace {
 
+using EnterInTheTable = Screen;
+using RowNumber = Screen;
+using ArrowKey = Screen;
+
 // ---- Enter ----
 
-TEST(EnterInTheTable, FirstPointMovesToTheNextRowWithResultsStillBlank) {
-    Session s;
-    auto& w = s.w();
+TEST_F(EnterInTheTable, FirstPointMovesToTheNextRowWithResultsStillBlank) {
     s.type("20");
     s.enter();
     EXPECT_EQ(w.focused(), &w.A[0]);
@@ -37,12 +39,11 @@ TEST(EnterInTheTable, FirstPointMovesToTheNextRowWithResultsStillBlank) {
     EXPECT_EQ(w.focused(), &w.F[2]);
 }
 
-TEST(EnterInTheTable, CommitsTheValueAsShown) {
-    Session s;
+TEST_F(EnterInTheTable, CommitsTheValueAsShown) {
     s.type("20.004");
     s.enter();
-    EXPECT_EQ(s.w().fs.BkFreq[1], 20.0f);
-    EXPECT_EQ(s.w().F[0].Text(), "20.00");
+    EXPECT_EQ(w.fs.BkFreq[1], 20.0f);
+    EXPECT_EQ(w.F[0].Text(), "20.00");
 }
 
 TEST(EnterInPsdBox, StaysOnARowThatStillLacksAValue) {
@@ -60,9 +61,7 @@ TEST(EnterInPsdBox, StaysOnARowThatStillLacksAValue) {
     }
 }
 
-TEST(EnterInTheTable, WalksDownAndScrollsToEntryFifty) {
-    Session s;
-    auto& w = s.w();
+TEST_F(EnterInTheTable, WalksDownAndScrollsToEntryFifty) {
     tessomar::psd::Column freq{}, psd{};
     for (int i = 0; i < 50; ++i) {
         const std::string f = freqOf(i), p = i % 3 ? "0.02" : "0.005";
@@ -128,12 +127,10 @@ struct ResetCase {
     int editRow;
 };
 
-class LeavingAHalfFilledRow : public testing::TestWithParam<ResetCase> {};
+class LeavingAHalfFilledRow : public ScreenP<ResetCase> {};
 
 TEST_P(LeavingAHalfFilledRow, ResetsItForTheClickedColumn) {
     const ResetCase& c = GetParam();
-    Session s;
-    auto& w = s.w();
     s.fill(6, hundreds);
     w.clickText(w.A[2], 0); // row 2 becomes the row being filled
     if (c.clearFrequency) w.clickText(w.F[2], 0);
@@ -190,9 +187,7 @@ TEST(RowZeroAndRowNumber, NeverResetAnotherRow) {
     }
 }
 
-TEST(RowNumber, DeleteActsOnTheRowAtTheMomentOfTheClick) {
-    Session s;
-    auto& w = s.w();
+TEST_F(RowNumber, DeleteActsOnTheRowAtTheMomentOfTheClick) {
     s.fill(12, hundreds);
     w.clickText(w.B[2], 0); // Value 5: entry 7
     w.Scroll.lineUp();
@@ -211,12 +206,10 @@ struct MoveCase {
     int focusRow, valueAfter;
 };
 
-class MoveKey : public testing::TestWithParam<MoveCase> {};
+class MoveKey : public ScreenP<MoveCase> {};
 
 TEST_P(MoveKey, MovesTheWayItPointsWithinTheRange) {
     const MoveCase& c = GetParam();
-    Session s;
-    auto& w = s.w();
     s.fill(12, freqOf);
     w.Scroll.setValue(c.value);
     w.clickText(c.key == 0 ? w.A[c.row] : w.F[c.row], 0);
@@ -242,9 +235,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, MoveKey,
                                          MoveCase{"ShiftTabAtTheTopOfTheTable", 1, 0, -1, 0, 1}),
                          nameOf<MoveCase>);
 
-TEST(ArrowKey, ScrollingKeepsWhatWasTypedInTheBox) {
-    Session s;
-    auto& w = s.w();
+TEST_F(ArrowKey, ScrollingKeepsWhatWasTypedInTheBox) {
     s.fill(12, hundreds);
     w.Scroll.setValue(5);
     w.clickText(w.F[0], 0); // entry 5, 500 Hz
@@ -255,9 +246,7 @@ TEST(ArrowKey, ScrollingKeepsWhatWasTypedInTheBox) {
     EXPECT_EQ(w.F[1].Text(), "550.00");
 }
 
-TEST(ArrowKey, DownOnAFilledBottomRowOpensTheNextLine) {
-    Session s;
-    auto& w = s.w();
+TEST_F(ArrowKey, DownOnAFilledBottomRowOpensTheNextLine) {
     s.fill(12, hundreds); // Value 5 = Max: the bottom row shows the free entry 13
     w.clickText(w.A[8], 0);
     s.retype("0.02");

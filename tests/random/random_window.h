@@ -56,6 +56,16 @@ private:
     std::unique_ptr<tessomar::Tessomar> m_w;
 };
 
+// A test on a fresh Session, with its window as w.
+struct Screen : testing::Test {
+    Session s;
+    tessomar::Tessomar& w = s.w();
+};
+template <class Param> struct ScreenP : testing::TestWithParam<Param> {
+    Session s;
+    tessomar::Tessomar& w = s.w();
+};
+
 // "20.00"-style frequency texts for n points in a scrambled but known order.
 inline std::string freqOf(int i) { return std::to_string(10 + ((i * 37) % 50) * 20); }
 // 100, 200, ... Hz in entry order.

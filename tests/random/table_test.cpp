@@ -14,6 +14,11 @@ using tessomar::num::Pattern;
 
 namespace {
 
+using Commit = Screen;
+using ScrollRange = Screen;
+using FindEnd = Screen;
+using DeleteBreakPoint = Screen;
+
 // ---- Commits of a typed value ----
 
 struct CommitCase {
@@ -25,12 +30,10 @@ struct CommitCase {
     float recommitted; // after going in and out again without typing
 };
 
-class CommitOfATypedValue : public testing::TestWithParam<CommitCase> {};
+class CommitOfATypedValue : public ScreenP<CommitCase> {};
 
 TEST_P(CommitOfATypedValue, StoresWithinLimitsShowsThroughThePatternAndRecommitsWhatIsShown) {
     const CommitCase& c = GetParam();
-    Session s;
-    auto& w = s.w();
     auto& box = c.psdColumn ? w.A[0] : w.F[0];
     const float& stored = c.psdColumn ? w.fs.BkPsd[1] : w.fs.BkFreq[1];
     w.clickText(box, 0);
@@ -58,9 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CommitCase{"PsdAtLimit", true, "1000", 1000, "1000.000000", 1000}),
     nameOf<CommitCase>);
 
-TEST(Commit, LeavingAnUnchangedBoxStoresNothing) {
-    Session s;
-    auto& w = s.w();
+TEST_F(Commit, LeavingAnUnchangedBoxStoresNothing) {
     w.fs.BkFreq[1] = 20.004f; // more digits than the box shows
     w.F[0].setText("20.004");
     w.clickText(w.F[0], 0);
@@ -69,9 +70,7 @@ TEST(Commit, LeavingAnUnchangedBoxStoresNothing) {
     EXPECT_EQ(w.F[0].Text(), "20.00");
 }
 
-TEST(Commit, ZeroFrequencyInsideTheTableBlanksTheResults) {
-    Session s;
-    auto& w = s.w();
+TEST_F(Commit, ZeroFrequencyInsideTheTableBlanksTheResults) {
     for (const char* f : {"20", "80", "350", "2000", "3000"}) s.point(f, "0.04");
     ASSERT_FALSE(w.Acceleration.Text().empty());
     w.clickText(w.F[3], 0);
@@ -81,9 +80,7 @@ TEST(Commit, ZeroFrequencyInsideTheTableBlanksTheResults) {
     s.expectResults("", "", "");
 }
 
-TEST(Commit, PointInAGapIsIntegratedOnceItsPsdIsCommitted) {
-    Session s;
-    auto& w = s.w();
+TEST_F(Commit, PointInAGapIsIntegratedOnceItsPsdIsCommitted) {
     for (const char* f : {"20", "80", "350"}) s.point(f, "0.04");
     w.clickText(w.A[2], 0); // the filled row of entry 3
     w.clickText(w.F[4], 0); // entry 5, past the free entry 4
@@ -104,9 +101,7 @@ TEST(Commit, PointInAGapIsIntegratedOnceItsPsdIsCommitted) {
 
 // ---- Scroll range ----
 
-TEST(ScrollRange, FilledBottomRowOpensOneMoreLine) {
-    Session s;
-    auto& w = s.w();
+TEST_F(ScrollRange, FilledBottomRowOpensOneMoreLine) {
     s.fill(8, freqOf);
     EXPECT_EQ(w.Scroll.Max(), 1);
     w.clickText(w.F[8], 0);
@@ -121,12 +116,10 @@ TEST(ScrollRange, FilledBottomRowOpensOneMoreLine) {
     EXPECT_EQ(w.B[8].Text(), "10");
 }
 
-class ScrollRangeAfterACommitHigherUp : public testing::TestWithParam<std::pair<int, int>> {};
+class ScrollRangeAfterACommitHigherUp : public ScreenP<std::pair<int, int>> {};
 
 TEST_P(ScrollRangeAfterACommitHigherUp, NeverShrinks) {
     const auto [points, scrolledTo] = GetParam();
-    Session s;
-    auto& w = s.w();
     s.fill(points, freqOf);
     const int max = w.Scroll.Max();
     ASSERT_EQ(max, std::min(points - 7, 42));
@@ -149,12 +142,10 @@ struct GestureCase {
     int value;
 };
 
-class ScrollGesture : public testing::TestWithParam<GestureCase> {};
+class ScrollGesture : public ScreenP<GestureCase> {};
 
 TEST_P(ScrollGesture, RedrawsTheRowsForTheNewValue) {
     const GestureCase& c = GetParam();
-    Session s;
-    auto& w = s.w();
     s.fill(30, [](int i) { return std::to_string(100 + 10 * i); });
     ASSERT_EQ(w.Scroll.Max(), 23);
     w.Scroll.setValue(10);
@@ -187,12 +178,10 @@ struct FindEndCase {
     int value, editRow, max;    // expected
 };
 
-class FindEndShowsTheFreeEntry : public testing::TestWithParam<FindEndCase> {};
+class FindEndShowsTheFreeEntry : public ScreenP<FindEndCase> {};
 
 TEST_P(FindEndShowsTheFreeEntry, InItsRow) {
     const FindEndCase& c = GetParam();
-    Session s;
-    auto& w = s.w();
     for (int k = 1; k <= c.taken; ++k) {
         w.fs.BkFreq[k] = static_cast<float>(10 * k);
         w.fs.BkPsd[k] = 0.01f;
@@ -216,9 +205,7 @@ INSTANTIATE_TEST_SUITE_P(Tables, FindEndShowsTheFreeEntry,
                                          FindEndCase{"FullTableAboveTheRange", 50, 5, 42, 8, 42}),
                          nameOf<FindEndCase>);
 
-TEST(FindEnd, SkipsEntriesThatAreNotTaken) {
-    Session s;
-    auto& w = s.w();
+TEST_F(FindEnd, SkipsEntriesThatAreNotTaken) {
     const float freq[] = {0, 20, 30, 0.0099f, 50}, psd[] = {0, 0.01f, 9.9e-7f, 0.01f, 0.01f};
     for (int k = 1; k <= 4; ++k) w.fs.BkFreq[k] = freq[k], w.fs.BkPsd[k] = psd[k];
     w.FindEnd();
@@ -227,9 +214,7 @@ TEST(FindEnd, SkipsEntriesThatAreNotTaken) {
 
 // ---- Delete and Clear All ----
 
-TEST(DeleteBreakPoint, RemovesTheEntryOfTheRowNumberClicked) {
-    Session s;
-    auto& w = s.w();
+TEST_F(DeleteBreakPoint, RemovesTheEntryOfTheRowNumberClicked) {
     tessomar::psd::Column f{}, p{};
     for (int i = 0; i < 14; ++i) s.point(std::to_string(100 + 50 * i), i % 2 ? "0.02" : "0.05");
     for (int i = 0, k = 1; i < 14; ++i) { // what is left once entry 8 (i = 7) goes
@@ -250,9 +235,7 @@ TEST(DeleteBreakPoint, RemovesTheEntryOfTheRowNumberClicked) {
     EXPECT_EQ(w.fs.RandomGrms, r.grms);
 }
 
-TEST(DeleteBreakPoint, CommitsTheBoxBeingEditedFirst) {
-    Session s;
-    auto& w = s.w();
+TEST_F(DeleteBreakPoint, CommitsTheBoxBeingEditedFirst) {
     for (const char* f : {"20", "80", "350"}) s.point(f, "0.04");
     w.clickText(w.F[1], 0);
     s.retype("500"); // entry 2 becomes the last after the commit's sort
@@ -269,12 +252,10 @@ struct ClearCase {
     const char *accel, *vel, *disp;
 };
 
-class ClearAll : public testing::TestWithParam<ClearCase> {};
+class ClearAll : public ScreenP<ClearCase> {};
 
 TEST_P(ClearAll, EmptiesTheTableKeepsTheRangeAndZeroesTheResults) {
     const ClearCase& c = GetParam();
-    Session s;
-    auto& w = s.w();
     s.fill(c.points, freqOf, "0.02");
     if (!c.english) w.click(w.MetricBut);
     w.Scroll.setValue(c.value);
