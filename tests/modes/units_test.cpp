@@ -40,10 +40,7 @@ struct UnitCase {
     const char* name;
     Mode mode;
     bool metric;
-    const char* vel;
-    const char* disp;
-    const char* velUnits;
-    const char* dispUnits;
+    const char *vel, *disp, *velUnits, *dispUnits;
 };
 
 class UnitButton : public testing::TestWithParam<UnitCase> {};
