@@ -99,7 +99,7 @@ TEST(RandomSelection, FirstKeyReplacesTheFrequencyText) {
     EXPECT_EQ(w->F[0].Text(), "20");
 }
 
-TEST(RandomSelection, BreakPointsAndResultsSurviveTheOtherModes) {
+TEST(RandomSelection, BreakPointsSurviveTheOtherModesAndResultsAreRecomputed) {
     auto w = started();
     w->click(w->RandomButton);
     typeSpectrum(*w);
@@ -121,15 +121,9 @@ TEST(RandomSelection, BreakPointsAndResultsSurviveTheOtherModes) {
         EXPECT_EQ(w->Displacement.Text(), "0.046");
         EXPECT_EQ(w->F[3].Text(), "2000.00");
     }
-}
-
-TEST(RandomSelection, RecomputesStaleResultsFromTheTable) {
-    auto w = started();
-    w->click(w->RandomButton);
-    typeSpectrum(*w);
+    // Stale stored results are recomputed from the table.
     w->click(w->SineButton);
-    w->fs.RandomGrms = 99;
-    w->fs.RandomVel = 99;
+    w->fs.RandomGrms = w->fs.RandomVel = 99;
     w->click(w->RandomButton);
     EXPECT_EQ(w->Acceleration.Text(), "6.06");
     EXPECT_EQ(w->Velocity.Text(), "6.2");

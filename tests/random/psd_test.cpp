@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <random>
 #include <string>
 #include <vector>
@@ -132,7 +133,7 @@ TEST_P(EntryOrder, NeverChangesTheResults) {
     std::vector<Point> points = profile;
     std::shuffle(points.begin(), points.end(), rng);
     std::vector<int> slots(50);
-    for (int k = 0; k < 50; ++k) slots[static_cast<std::size_t>(k)] = k + 1;
+    std::iota(slots.begin(), slots.end(), 1);
     std::shuffle(slots.begin(), slots.end(), rng);
     slots.resize(points.size());
     Table t = tableOf(points, slots);
