@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <type_traits>
 
@@ -43,15 +44,12 @@ TEST(FormState, IsAllZeroOnCreation) {
     const FormState* fs = new (buffer) FormState;
     const float floats[] = {fs->SineAccel, fs->RandomGrms, fs->SineVel,     fs->RandomVel,
                             fs->SineDisp,  fs->RandomDisp, fs->ScaleFactor, fs->SineFreq};
-    for (float f : floats) EXPECT_EQ(f, 0.0f);
     const std::int16_t smalls[] = {fs->EnglishUnits, fs->CalcMode, fs->EditRow, fs->FocusRow, fs->EntryPending};
-    for (std::int16_t n : smalls) EXPECT_EQ(n, 0);
-    EXPECT_EQ(fs->LastEntry, "");
-    EXPECT_EQ(fs->PriorEntry, "");
-    for (std::size_t k = 0; k < 52; ++k) {
-        EXPECT_EQ(fs->BkFreq[k], 0.0f) << k;
-        EXPECT_EQ(fs->BkPsd[k], 0.0f) << k;
-    }
+    EXPECT_TRUE(std::all_of(std::begin(floats), std::end(floats), [](float f) { return f == 0.0f; }));
+    EXPECT_TRUE(std::all_of(std::begin(smalls), std::end(smalls), [](std::int16_t n) { return n == 0; }));
+    EXPECT_EQ(fs->LastEntry + fs->PriorEntry, "");
+    EXPECT_EQ(fs->BkFreq, decltype(fs->BkFreq){});
+    EXPECT_EQ(fs->BkPsd, decltype(fs->BkPsd){});
     fs->~FormState();
 }
 

@@ -10,6 +10,7 @@
 #include <locale>
 #include <random>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -25,8 +26,6 @@ struct ReadCase {
     bool overflow = false;
 };
 
-void PrintTo(const ReadCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
-
 class LeadingNumber : public testing::TestWithParam<ReadCase> {};
 
 TEST_P(LeadingNumber, ReadsTheLongestLeadingNumber) {
@@ -34,7 +33,6 @@ TEST_P(LeadingNumber, ReadsTheLongestLeadingNumber) {
     const auto r = readLeading(c.text);
     EXPECT_EQ(r.value, c.value);
     EXPECT_EQ(r.overflow, c.overflow);
-    EXPECT_TRUE(std::isfinite(r.value));
     EXPECT_EQ(val(c.text), c.value);
 }
 
@@ -76,8 +74,6 @@ struct FormatCase {
     Pattern pattern;
     const char* text;
 };
-
-void PrintTo(const FormatCase& c, std::ostream* os) { *os << c.value << " -> " << c.text; }
 
 class DisplayPattern : public testing::TestWithParam<FormatCase> {};
 
@@ -143,55 +139,32 @@ TEST(Numbers, LargestFloatShowsAllItsIntegerDigits) {
     EXPECT_EQ("-" + t, format(-FLT_MAX, F2));
 }
 
-struct StoreCase {
-    double value;
-    float stored;
-};
-
-class Storage : public testing::TestWithParam<StoreCase> {};
-
-TEST_P(Storage, RoundsToNearestFloatAndNeverOverflows) {
-    const float f = store(GetParam().value);
-    EXPECT_EQ(f, GetParam().stored);
-    EXPECT_TRUE(std::isfinite(f));
+TEST(Numbers, StorageRoundsToNearestFloatAndNeverOverflows) {
+    const std::pair<double, float> cases[] = {{0.1, 0.1f},          {-2.675, -2.675f},   {20000, 20000.0f},
+                                              {FLT_MAX, FLT_MAX},   {1e300, FLT_MAX},    {-1e300, -FLT_MAX},
+                                              {DBL_MAX, FLT_MAX},   {HUGE_VAL, FLT_MAX}, {-HUGE_VAL, -FLT_MAX},
+                                              {std::nan(""), 0.0f}, {1e-50, 0.0f}};
+    for (const auto& [value, stored] : cases) EXPECT_EQ(store(value), stored) << value;
 }
 
-INSTANTIATE_TEST_SUITE_P(Numbers, Storage,
-                         testing::Values(StoreCase{0.1, 0.1f}, StoreCase{-2.675, -2.675f}, StoreCase{20000, 20000.0f},
-                                         StoreCase{FLT_MAX, FLT_MAX}, StoreCase{1e300, FLT_MAX},
-                                         StoreCase{-1e300, -FLT_MAX}, StoreCase{DBL_MAX, FLT_MAX},
-                                         StoreCase{HUGE_VAL, FLT_MAX}, StoreCase{-HUGE_VAL, -FLT_MAX},
-                                         StoreCase{std::nan(""), 0.0f}, StoreCase{1e-50, 0.0f}));
-
-// A comma locale, if the machine has one; otherwise a C++ locale whose
-// decimal point is a comma. Either way the rules must keep ".".
-class CommaLocale : public testing::Test {
-protected:
+// A comma locale, if the machine has one, and a C++ global locale whose
+// decimal point is a comma: either way the rules must keep ".".
+TEST(Numbers, ReadingAndShowingKeepThePointUnderACommaLocale) {
     struct Comma : std::numpunct<char> {
         char do_decimal_point() const override { return ','; }
         char do_thousands_sep() const override { return '.'; }
         std::string do_grouping() const override { return "\3"; }
     };
-    void SetUp() override {
-        saved = std::setlocale(LC_ALL, nullptr);
-        for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8", "ru_RU.UTF-8"})
-            if (std::setlocale(LC_ALL, name)) break;
-        std::locale::global(std::locale(std::locale::classic(), new Comma));
-    }
-    void TearDown() override {
-        std::locale::global(std::locale::classic());
-        std::setlocale(LC_ALL, saved.c_str());
-    }
-    std::string saved;
-};
-
-TEST_F(CommaLocale, ReadingAndShowingKeepThePoint) {
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8", "ru_RU.UTF-8"})
+        if (std::setlocale(LC_ALL, name)) break;
+    std::locale::global(std::locale(std::locale::classic(), new Comma));
     EXPECT_EQ(val("1.5"), 1.5);
     EXPECT_EQ(val("1,5"), 1);
     EXPECT_EQ(val("1.5e3"), 1500);
-    EXPECT_EQ(format(1234.5, F2), "1234.50");
-    EXPECT_EQ(format(-0.125, F2), "-0.13");
-    EXPECT_EQ(format(0.0000005, F6), "0.000001");
+    EXPECT_EQ(format(1234.5, F2) + format(-0.125, F2) + format(0.0000005, F6), "1234.50-0.130.000001");
+    std::locale::global(std::locale::classic());
+    std::setlocale(LC_ALL, saved.c_str());
 }
 
 } // namespace

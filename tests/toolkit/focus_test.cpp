@@ -5,20 +5,39 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace {
 
 using tktest::TestWindow;
 using Step = std::function<void(TestWindow&)>;
 
-// Runs `extra` from the event only the first time it is raised.
-void once(std::function<void()>& event, std::function<void()> extra) {
-    auto done = std::make_shared<bool>(false);
-    TestWindow::after(event, [done, extra] {
-        if (*done) return;
-        *done = true;
-        extra();
-    });
+const Step none = [](TestWindow&) {};
+const auto focus = [](const char* who) -> Step { return [who](TestWindow& w) { w.find(who)->SetFocus(); }; };
+const auto clickOn = [](const char* who) -> Step { return [who](TestWindow& w) { w.click(*w.find(who)); }; };
+const auto okThenKey = [](int k) -> Step { return [k](TestWindow& w) { w.Ok.SetFocus(), w.keyPress(k); }; };
+const auto hide = [](const char* who) -> Step { return [who](TestWindow& w) { w.find(who)->Visible = false; }; };
+const auto noTabStop = [](const char* who) -> Step { return [who](TestWindow& w) { w.find(who)->TabStop = false; }; };
+const Step tab = [](TestWindow& w) { w.pressTab(false); };
+// When `who` loses (or gains) the focus, the handler moves it on to `to`; with
+// `once`, only the first time.
+Step onLost(const char* who, const char* to, bool once = false, bool gained = false) {
+    return [=](TestWindow& w) {
+        tk::Control* c = w.find(who);
+        auto done = std::make_shared<bool>(false);
+        TestWindow::after(gained ? c->GotFocus : c->LostFocus, [&w, to, once, done] {
+            if (once && *done) return;
+            *done = true;
+            w.find(to)->SetFocus();
+        });
+    };
+}
+Step onGot(const char* who, const char* to) { return onLost(who, to, false, true); }
+Step all(std::vector<Step> steps) {
+    return [steps](TestWindow& w) {
+        for (const Step& s : steps) s(w);
+    };
 }
 
 struct FocusCase {
@@ -28,8 +47,6 @@ struct FocusCase {
     const char* log; // every event in order; nullptr: not fixed by the rule
     const char* holder;
 };
-
-void PrintTo(const FocusCase& c, std::ostream* os) { *os << c.name; }
 
 class FocusMove : public testing::TestWithParam<FocusCase> {};
 
@@ -50,104 +67,53 @@ TEST_P(FocusMove, RaisesEventsInOrderAndEndsWithTheRightHolder) {
     EXPECT_LT(w.log.size(), c.log ? 64u : 4096u) << "focus moves must stay bounded";
 }
 
-const Step none = [](TestWindow&) {};
-
 INSTANTIATE_TEST_SUITE_P(
     Window, FocusMove,
     testing::Values(
-        FocusCase{"PlainMoveLosesThenGains", none, [](TestWindow& w) { w.Two.SetFocus(); }, "One+,One-,Two+", "Two"},
-        FocusCase{"TabMovesLikeCode", none, [](TestWindow& w) { w.pressTab(false); }, "One+,One-,Two+", "Two"},
-        FocusCase{"MoveInsideLostFocusRunsThenMoveUnderWayWins",
-                  [](TestWindow& w) { TestWindow::after(w.One.LostFocus, [&w] { w.Three.SetFocus(); }); },
-                  [](TestWindow& w) { w.pressTab(false); }, "One+,One-,Three+,Three-,Two+", "Two"},
-        FocusCase{"ClickWinsOverMoveInsideLostFocus",
-                  [](TestWindow& w) { TestWindow::after(w.One.LostFocus, [&w] { w.Three.SetFocus(); }); },
-                  [](TestWindow& w) { w.click(w.Ok); }, "One+,One-,Three+,Three-,Ok+,Ok!", "Ok"},
-        FocusCase{"LostFocusSendingFocusBackLosesItAgain",
-                  [](TestWindow& w) { once(w.One.LostFocus, [&w] { w.One.SetFocus(); }); },
-                  [](TestWindow& w) { w.Two.SetFocus(); }, "One+,One-,One+,One-,Two+", "Two"},
-        FocusCase{"GotFocusMayRedirect",
-                  [](TestWindow& w) { TestWindow::after(w.Two.GotFocus, [&w] { w.Three.SetFocus(); }); },
-                  [](TestWindow& w) { w.Two.SetFocus(); }, "One+,One-,Two+,Two-,Three+", "Three"},
-        FocusCase{"TargetWaitingForGotFocusIsNotToldItLost",
-                  [](TestWindow& w) {
-                      once(w.One.LostFocus, [&w] { w.Ok.SetFocus(); });
-                      TestWindow::after(w.Two.GotFocus, [&w] { w.Three.SetFocus(); });
-                  },
-                  [](TestWindow& w) { w.Two.SetFocus(); }, "One+,One-,Ok+,Ok-,Two+,Two-,Three+", "Three"},
-        FocusCase{"EndlessTugOfWarEnds",
-                  [](TestWindow& w) { TestWindow::after(w.One.LostFocus, [&w] { w.One.SetFocus(); }); },
-                  [](TestWindow& w) { w.Two.SetFocus(); }, nullptr, "One"},
-        FocusCase{"GotFocusPingPongEnds",
-                  [](TestWindow& w) {
-                      TestWindow::after(w.Two.GotFocus, [&w] { w.Three.SetFocus(); });
-                      TestWindow::after(w.Three.GotFocus, [&w] { w.Two.SetFocus(); });
-                  },
-                  [](TestWindow& w) { w.Two.SetFocus(); }, nullptr, nullptr},
+        FocusCase{"PlainMoveLosesThenGains", none, focus("Two"), "One+,One-,Two+", "Two"},
+        FocusCase{"MoveInsideLostFocusRunsThenMoveUnderWayWins", onLost("One", "Three"), tab,
+                  "One+,One-,Three+,Three-,Two+", "Two"},
+        FocusCase{"ClickWinsOverMoveInsideLostFocus", onLost("One", "Three"), clickOn("Ok"),
+                  "One+,One-,Three+,Three-,Ok+,Ok!", "Ok"},
+        FocusCase{"LostFocusSendingFocusBackLosesItAgain", onLost("One", "One", true), focus("Two"),
+                  "One+,One-,One+,One-,Two+", "Two"},
+        FocusCase{"GotFocusMayRedirect", onGot("Two", "Three"), focus("Two"), "One+,One-,Two+,Two-,Three+", "Three"},
+        FocusCase{"TargetWaitingForGotFocusIsNotToldItLost", all({onLost("One", "Ok", true), onGot("Two", "Three")}),
+                  focus("Two"), "One+,One-,Ok+,Ok-,Two+,Two-,Three+", "Three"},
+        FocusCase{"EndlessTugOfWarEnds", onLost("One", "One"), focus("Two"), nullptr, "One"},
+        FocusCase{"GotFocusPingPongEnds", all({onGot("Two", "Three"), onGot("Three", "Two")}), focus("Two"), nullptr,
+                  nullptr},
         FocusCase{"LostFocusAndGotFocusTugOfWarEnds",
-                  [](TestWindow& w) {
-                      TestWindow::after(w.One.LostFocus, [&w] { w.Three.SetFocus(); });
-                      TestWindow::after(w.Three.LostFocus, [&w] { w.One.SetFocus(); });
-                      TestWindow::after(w.Two.GotFocus, [&w] { w.One.SetFocus(); });
-                      TestWindow::after(w.One.GotFocus, [&w] { w.Two.SetFocus(); });
-                  },
-                  [](TestWindow& w) { w.pressTab(false); }, nullptr, nullptr},
+                  all({onLost("One", "Three"), onLost("Three", "One"), onGot("Two", "One"), onGot("One", "Two")}), tab,
+                  nullptr, nullptr},
         FocusCase{"LostFocusHidingTheTargetEndsTheMove",
-                  [](TestWindow& w) {
-                      TestWindow::after(w.One.LostFocus, [&w] {
-                          w.Two.Visible = false;
-                          w.Three.SetFocus();
-                      });
-                  },
-                  [](TestWindow& w) { w.Two.SetFocus(); }, "One+,One-,Three+", "Three"},
-        FocusCase{"HiddenControlNeverTakesFocus", [](TestWindow& w) { w.Two.Visible = false; },
-                  [](TestWindow& w) { w.Two.SetFocus(); }, "One+", "One"},
-        FocusCase{"ControlAtClientBottomCannotTakeFocus", [](TestWindow& w) { w.Two.Top = 3000; },
-                  [](TestWindow& w) { w.Two.SetFocus(); }, "One+", "One"},
-        FocusCase{"ControlJustAboveClientBottomTakesFocus", [](TestWindow& w) { w.Two.Top = 2999; },
-                  [](TestWindow& w) { w.Two.SetFocus(); }, "One+,One-,Two+", "Two"},
-        FocusCase{"ShorterWindowPutsControlBelowBottom", [](TestWindow& w) { w.Height = 1200; },
-                  [](TestWindow& w) { w.Three.SetFocus(); }, "One+", "One"},
-        FocusCase{"LabelNeverTakesFocus", none, [](TestWindow& w) { w.Note.SetFocus(); }, "One+", "One"},
-        FocusCase{"ScrollBarTakesFocus", none, [](TestWindow& w) { w.Bar.SetFocus(); }, "One+,One-,Bar+", "Bar"},
-        FocusCase{"SetFocusOnHolderRaisesNothing", none, [](TestWindow& w) { w.One.SetFocus(); }, "One+", "One"},
-        FocusCase{"ClickFocusesThenClicks", none, [](TestWindow& w) { w.click(w.Ok); }, "One+,One-,Ok+,Ok!", "Ok"},
-        FocusCase{"ClickOnButtonWithoutTabStopStillFocuses", [](TestWindow& w) { w.Ok.TabStop = false; },
-                  [](TestWindow& w) { w.click(w.Ok); }, "One+,One-,Ok+,Ok!", "Ok"},
-        FocusCase{"ClickOnHiddenButtonDoesNothing", [](TestWindow& w) { w.Ok.Visible = false; },
-                  [](TestWindow& w) { w.click(w.Ok); }, "One+", "One"},
-        FocusCase{"EnterOnFocusedButtonClicksIt", none,
-                  [](TestWindow& w) {
-                      w.Ok.SetFocus();
-                      w.keyPress(13);
-                  },
-                  "One+,One-,Ok+,Ok!", "Ok"},
-        FocusCase{"SpaceOnFocusedButtonClicksIt", none,
-                  [](TestWindow& w) {
-                      w.Ok.SetFocus();
-                      w.keyPress(' ');
-                  },
-                  "One+,One-,Ok+,Ok!", "Ok"},
-        FocusCase{"LetterOnFocusedButtonDoesNotClick", none,
-                  [](TestWindow& w) {
-                      w.Ok.SetFocus();
-                      w.keyPress('o');
-                  },
-                  "One+,One-,Ok+", "Ok"},
+                  all({[](TestWindow& w) { TestWindow::after(w.One.LostFocus, [&w] { w.Two.Visible = false; }); },
+                       onLost("One", "Three")}),
+                  focus("Two"), "One+,One-,Three+", "Three"},
+        FocusCase{"HiddenControlNeverTakesFocus", hide("Two"), focus("Two"), "One+", "One"},
+        FocusCase{"ControlAtClientBottomCannotTakeFocus", [](TestWindow& w) { w.Two.Top = 3000; }, focus("Two"), "One+",
+                  "One"},
+        FocusCase{"ControlJustAboveClientBottomTakesFocus", [](TestWindow& w) { w.Two.Top = 2999; }, focus("Two"),
+                  "One+,One-,Two+", "Two"},
+        FocusCase{"ShorterWindowPutsControlBelowBottom", [](TestWindow& w) { w.Height = 1200; }, focus("Three"), "One+",
+                  "One"},
+        FocusCase{"LabelNeverTakesFocus", none, focus("Note"), "One+", "One"},
+        FocusCase{"SetFocusOnHolderRaisesNothing", none, focus("One"), "One+", "One"},
+        FocusCase{"ClickFocusesThenClicks", none, clickOn("Ok"), "One+,One-,Ok+,Ok!", "Ok"},
+        FocusCase{"ClickOnButtonWithoutTabStopStillFocuses", noTabStop("Ok"), clickOn("Ok"), "One+,One-,Ok+,Ok!", "Ok"},
+        FocusCase{"ClickOnHiddenButtonDoesNothing", hide("Ok"), clickOn("Ok"), "One+", "One"},
+        FocusCase{"EnterOnFocusedButtonClicksIt", none, okThenKey(13), "One+,One-,Ok+,Ok!", "Ok"},
+        FocusCase{"SpaceOnFocusedButtonClicksIt", none, okThenKey(' '), "One+,One-,Ok+,Ok!", "Ok"},
+        FocusCase{"LetterOnFocusedButtonDoesNotClick", none, okThenKey('o'), "One+,One-,Ok+", "Ok"},
         FocusCase{"AccessKeyOfSingleOwnerClicks", none, [](TestWindow& w) { w.pressAccessKey('c'); },
                   "One+,One-,Cancel+,Cancel!", "Cancel"},
-        FocusCase{"SharedAccessKeyOnlyFocusesTheFirstOwner", [](TestWindow& w) { w.Cancel.Caption = "&Off"; },
-                  [](TestWindow& w) { w.pressAccessKey('O'); }, "One+,One-,Ok+", "Ok"},
-        FocusCase{"SharedAccessKeyCyclesAndWraps", [](TestWindow& w) { w.Cancel.Caption = "&Off"; },
+        FocusCase{"SharedAccessKeyOnlyFocusesCyclesAndWraps", [](TestWindow& w) { w.Cancel.Caption = "&Off"; },
                   [](TestWindow& w) {
-                      for (int i = 0; i < 3; ++i) w.pressAccessKey('o');
+                      for (char k : {'O', 'o', 'o'}) w.pressAccessKey(k);
                   },
                   "One+,One-,Ok+,Ok-,Cancel+,Cancel-,Ok+", "Ok"},
         FocusCase{"SharedAccessKeyWithOneOwnerHiddenClicksTheOther",
-                  [](TestWindow& w) {
-                      w.Cancel.Caption = "&Off";
-                      w.Ok.Visible = false;
-                  },
+                  [](TestWindow& w) { w.Cancel.Caption = "&Off", w.Ok.Visible = false; },
                   [](TestWindow& w) { w.pressAccessKey('o'); }, "One+,One-,Cancel+,Cancel!", "Cancel"},
         FocusCase{"UnknownAccessKeyDoesNothing", none, [](TestWindow& w) { EXPECT_FALSE(w.pressAccessKey('z')); },
                   "One+", "One"}),
@@ -160,8 +126,6 @@ struct TabCase {
     bool shift;
     const char* expected;
 };
-
-void PrintTo(const TabCase& c, std::ostream* os) { *os << c.name; }
 
 class TabOrder : public testing::TestWithParam<TabCase> {};
 
@@ -189,15 +153,14 @@ INSTANTIATE_TEST_SUITE_P(
         TabCase{"BackwardToPreviousIndex", none, "Three", true, "Two"},
         TabCase{"ForwardWrapsFromLastToFirst", none, "Bar", false, "One"},
         TabCase{"BackwardWrapsFromFirstToLast", none, "One", true, "Bar"},
-        TabCase{"SkipsHidden", [](TestWindow& w) { w.Two.Visible = false; }, "One", false, "Three"},
-        TabCase{"SkipsNonTabStop", [](TestWindow& w) { w.Two.TabStop = false; }, "Three", true, "One"},
+        TabCase{"SkipsHidden", hide("Two"), "One", false, "Three"},
+        TabCase{"SkipsNonTabStop", noTabStop("Two"), "Three", true, "One"},
         TabCase{"SkipsBelowClientBottom", [](TestWindow& w) { w.Three.Top = 3100; }, "Two", false, "Ok"},
         TabCase{"SkipsLabels", [](TestWindow& w) { w.Note.TabIndex = 1, w.Two.TabIndex = 7; }, "One", false, "Three"},
         TabCase{"FollowsIndexNotCreationOrder", [](TestWindow& w) { w.Bar.TabIndex = 1, w.Two.TabIndex = 5; }, "One",
                 false, "Bar"},
-        TabCase{"WrapSkipsHiddenFirst", [](TestWindow& w) { w.One.Visible = false; }, "Bar", false, "Two"},
-        TabCase{"FromNonTabStopHolderGoesOnByItsIndex", [](TestWindow& w) { w.Ok.TabStop = false; }, "Ok", false,
-                "Cancel"},
+        TabCase{"WrapSkipsHiddenFirst", hide("One"), "Bar", false, "Two"},
+        TabCase{"FromNonTabStopHolderGoesOnByItsIndex", noTabStop("Ok"), "Ok", false, "Cancel"},
         TabCase{"SkipsWhatAShownPanelCovers", [](TestWindow& w) { coverWithPanel(w, 0, 400, 1200, 500); }, "One", false,
                 "Three"},
         TabCase{"HiddenPanelCoversNothing",
@@ -211,51 +174,28 @@ INSTANTIATE_TEST_SUITE_P(
         TabCase{"WithoutHolderBackwardTakesLast", none, nullptr, true, "Bar"}),
     [](const testing::TestParamInfo<TabCase>& info) { return std::string(info.param.name); });
 
-struct ActivateCase {
-    const char* name;
-    Step arrange;
-    int activations;
-    const char* holder;
-};
-
-void PrintTo(const ActivateCase& c, std::ostream* os) { *os << c.name; }
-
-class Activation : public testing::TestWithParam<ActivateCase> {};
-
-TEST_P(Activation, RunsOnceThenFocusesFirstTabStop) {
-    const ActivateCase& c = GetParam();
-    TestWindow w;
-    int runs = 0;
-    bool focusedDuringActivate = true;
-    w.Activate = [&] {
-        ++runs;
-        focusedDuringActivate = w.focused() != nullptr;
-    };
-    c.arrange(w);
-    for (int i = 0; i < c.activations; ++i) w.activate();
-    EXPECT_EQ(runs, 1);
-    EXPECT_FALSE(focusedDuringActivate) << "the first focus comes after Activate returns";
-    ASSERT_NE(w.focused(), nullptr);
-    EXPECT_EQ(w.focused()->name(), c.holder);
+// Activate runs once, and the first tab stop by index (shown, a tab stop) takes
+// the focus only after it returns.
+TEST(Window, ActivationRunsOnceThenFocusesFirstTabStop) {
+    const std::pair<Step, const char*> cases[] = {{none, "One"}, {hide("One"), "Two"}, {noTabStop("One"), "Two"}};
+    for (const auto& [arrange, holder] : cases) {
+        TestWindow w;
+        int runs = 0;
+        w.Activate = [&] { runs += w.focused() ? 100 : 1; };
+        arrange(w);
+        for (int i = 0; i < 3; ++i) w.activate();
+        EXPECT_EQ(runs, 1) << "once, and before any control has the focus";
+        ASSERT_NE(w.focused(), nullptr);
+        EXPECT_EQ(w.focused()->name(), holder);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Window, Activation,
-    testing::Values(ActivateCase{"FirstStopIsLowestIndex", none, 1, "One"},
-                    ActivateCase{"SecondActivationDoesNothing", none, 3, "One"},
-                    ActivateCase{"HiddenFirstStopIsPassedOver", [](TestWindow& w) { w.One.Visible = false; }, 1, "Two"},
-                    ActivateCase{"NonTabStopIsPassedOver", [](TestWindow& w) { w.One.TabStop = false; }, 1, "Two"}),
-    [](const testing::TestParamInfo<ActivateCase>& info) { return std::string(info.param.name); });
 
 TEST(Window, ClickIntoTextFocusesThenPlacesCaretAfterGotFocus) {
     TestWindow w;
     w.Two.setText("12345");
     // A GotFocus that selects everything, as the entry fields do; the click's
     // caret lands afterwards.
-    TestWindow::after(w.Two.GotFocus, [&w] {
-        w.Two.setSelStart(0);
-        w.Two.setSelLength(5);
-    });
+    TestWindow::after(w.Two.GotFocus, [&w] { w.Two.setSelStart(0), w.Two.setSelLength(5); });
     w.One.SetFocus();
     w.clickText(w.Two, 3);
     EXPECT_EQ(w.joined(), "One+,One-,Two+");
@@ -263,24 +203,16 @@ TEST(Window, ClickIntoTextFocusesThenPlacesCaretAfterGotFocus) {
     EXPECT_EQ(w.Two.SelLength(), 0);
 }
 
-struct AccessKeyCase {
-    const char* caption;
-    char key;
-};
-
-class AccessKey : public testing::TestWithParam<AccessKeyCase> {};
-
-TEST_P(AccessKey, IsTheUpperCasedLetterAfterTheAmpersand) {
+TEST(Control, AccessKeyIsTheUpperCasedLetterAfterTheAmpersand) {
+    const std::pair<const char*, char> cases[] = {{"&Sine", 'S'},   {"S&hock", 'H'}, {"Fish && Chips", 0},
+                                                  {"A&&B &x", 'X'}, {"plain", 0},    {"trailing&", 0},
+                                                  {"", 0}};
     TestWindow w;
-    w.Ok.Caption = GetParam().caption;
-    EXPECT_EQ(w.Ok.accessKey(), GetParam().key);
+    for (const auto& [caption, key] : cases) {
+        w.Ok.Caption = caption;
+        EXPECT_EQ(w.Ok.accessKey(), key) << caption;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Control, AccessKey,
-                         testing::Values(AccessKeyCase{"&Sine", 'S'}, AccessKeyCase{"S&hock", 'H'},
-                                         AccessKeyCase{"Fish && Chips", 0}, AccessKeyCase{"A&&B &x", 'X'},
-                                         AccessKeyCase{"plain", 0}, AccessKeyCase{"trailing&", 0},
-                                         AccessKeyCase{"", 0}));
 
 } // namespace
 

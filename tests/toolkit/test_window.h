@@ -24,12 +24,8 @@ public:
         place(Cancel, 1700, 4);
         place(Bar, 100, 5);
         place(Note, 2100, 6);
-        Ok.Caption = "&Ok";
-        Cancel.Caption = "&Cancel";
-        Bar.setMin(1);
-        Bar.setMax(20);
-        Bar.setValue(1);
-        Bar.LargeChange = 7;
+        Ok.Caption = "&Ok", Cancel.Caption = "&Cancel";
+        Bar.setMin(1), Bar.setMax(20), Bar.setValue(1), Bar.LargeChange = 7;
         for (tk::Control* c : controls()) {
             c->GotFocus = [this, c] { log.push_back(c->name() + "+"); };
             c->LostFocus = [this, c] { log.push_back(c->name() + "-"); };
@@ -80,11 +76,7 @@ public:
 
 private:
     void place(tk::Control& c, float top, int tabIndex) {
-        c.Left = 100;
-        c.Top = top;
-        c.Width = 1000;
-        c.Height = 300;
-        c.TabIndex = tabIndex;
+        c.Left = 100, c.Top = top, c.Width = 1000, c.Height = 300, c.TabIndex = tabIndex;
     }
 };
 
