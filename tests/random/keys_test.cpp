@@ -213,8 +213,10 @@ TEST_P(MoveKey, MovesTheWayItPointsWithinTheRange) {
     s.fill(12, freqOf);
     w.Scroll.setValue(c.value);
     w.clickText(c.key == 0 ? w.A[c.row] : w.F[c.row], 0);
-    if (c.key > 0) w.keyDown(c.key, 0);
-    else w.pressTab(c.key < 0);
+    if (c.key > 0)
+        w.keyDown(c.key, 0);
+    else
+        w.pressTab(c.key < 0);
     EXPECT_EQ(w.focused(), c.key < 0 ? &w.A[c.focusRow] : &w.F[c.focusRow]) << s.focusName();
     EXPECT_EQ(w.Scroll.Value(), c.valueAfter);
     EXPECT_EQ(w.Scroll.Max(), 5);

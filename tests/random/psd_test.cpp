@@ -77,10 +77,20 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         ShownCase{"EmptyTable", {}, "0.00", "0.0", "0.000", "0.00", "0.00"},
         ShownCase{"OnePoint", {{100, 0.1f}}, "0.00", "0.0", "0.000", "0.00", "0.00"},
-        ShownCase{"FourPointProfile", {{20, 0.01f}, {80, 0.04f}, {350, 0.04f}, {2000, 0.007f}}, "6.06", "6.2", "0.046",
-                  "0.16", "1.17"},
-        ShownCase{"FourPointProfileTypedBackwards", {{2000, 0.007f}, {350, 0.04f}, {80, 0.04f}, {20, 0.01f}}, "6.06",
-                  "6.2", "0.046", "0.16", "1.17"},
+        ShownCase{"FourPointProfile",
+                  {{20, 0.01f}, {80, 0.04f}, {350, 0.04f}, {2000, 0.007f}},
+                  "6.06",
+                  "6.2",
+                  "0.046",
+                  "0.16",
+                  "1.17"},
+        ShownCase{"FourPointProfileTypedBackwards",
+                  {{2000, 0.007f}, {350, 0.04f}, {80, 0.04f}, {20, 0.01f}},
+                  "6.06",
+                  "6.2",
+                  "0.046",
+                  "0.16",
+                  "1.17"},
         ShownCase{"FlatFrom20To2000", {{20, 0.04f}, {2000, 0.04f}}, "8.90", "8.2", "0.076", "0.21", "1.92"},
         ShownCase{"SameFrequencyTwice", {{100, 0.1f}, {100, 0.2f}}, "0.00", "0.0", "0.000", "0.00", "0.00"},
         ShownCase{"ZeroPsdAtStart", {{20, 0}, {2000, 0.04f}}, "4.08", "0.5", "0.000", "0.01", "0.00"},
@@ -259,8 +269,10 @@ TEST(Integrate, FailingTermKeepsTheTermsAlreadyAdded) {
         const double accel = double(f1) / (n + 1) * (std::pow(ratio, n + 1) - 1);
         const double vel = 1 / double(f1) / (n - 1) * (std::pow(ratio, n - 1) - 1) * 3775.8338;
         EXPECT_NEAR(r.grms, std::sqrt(accel), std::sqrt(accel) * 1e-5) << slope;
-        if (velKept) EXPECT_NEAR(r.vel, 3 * std::sqrt(vel), 3 * std::sqrt(vel) * 1e-5);
-        else EXPECT_EQ(r.vel, 0.0f);
+        if (velKept)
+            EXPECT_NEAR(r.vel, 3 * std::sqrt(vel), 3 * std::sqrt(vel) * 1e-5);
+        else
+            EXPECT_EQ(r.vel, 0.0f);
         EXPECT_EQ(r.disp, 0.0f) << slope;
     }
 }
@@ -295,7 +307,8 @@ INSTANTIATE_TEST_SUITE_P(
                     UntrustedCase{"NegativeOutweighsPositive",
                                   {{20, 0.001f}, {40, 0.001f}, {40.1f, -0.5f}, {2000, -0.5f}},
                                   {false, false, false}},
-                    UntrustedCase{"DisplacementBeyondFloatRange", {{1e-25f, 1000}, {1e-24f, 1000}}, {true, true, false}},
+                    UntrustedCase{
+                        "DisplacementBeyondFloatRange", {{1e-25f, 1000}, {1e-24f, 1000}}, {true, true, false}},
                     UntrustedCase{"OrdinarySpectrum", {{20, 0.04f}, {2000, 0.04f}}, {true, true, true}}),
     nameOf<UntrustedCase>);
 

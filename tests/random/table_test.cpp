@@ -136,46 +136,36 @@ TEST_P(ScrollRangeAfterACommitHigherUp, NeverShrinks) {
 INSTANTIATE_TEST_SUITE_P(Tables, ScrollRangeAfterACommitHigherUp,
                          testing::Values(std::pair{20, 2}, std::pair{20, 1}, std::pair{50, 10}, std::pair{50, 41}));
 
-struct GestureCase {
-    const char* name;
-    void (*act)(tk::ScrollBar&);
-    int value;
-};
-
-class ScrollGesture : public ScreenP<GestureCase> {};
-
-TEST_P(ScrollGesture, RedrawsTheRowsForTheNewValue) {
-    const GestureCase& c = GetParam();
+TEST_F(ScrollRange, EveryGestureRedrawsTheRowsForTheNewValue) {
     s.fill(30, [](int i) { return std::to_string(100 + 10 * i); });
     ASSERT_EQ(w.Scroll.Max(), 23);
-    w.Scroll.setValue(10);
-    c.act(w.Scroll);
-    ASSERT_EQ(w.Scroll.Value(), c.value);
-    for (int r = 0; r < tessomar::kRows; ++r) {
-        const int k = c.value + r;
-        EXPECT_EQ(w.B[r].Text(), format(k, Pattern::Int2));
-        EXPECT_EQ(w.F[r].Text(), k <= 30 ? std::to_string(90 + 10 * k) + ".00" : "0.00");
-        EXPECT_EQ(w.A[r].Text(), k <= 30 ? "0.010000" : "0.000000");
+    const std::pair<void (*)(tk::ScrollBar&), int> gestures[] = {
+        {[](tk::ScrollBar& b) { b.lineDown(); }, 11},
+        {[](tk::ScrollBar& b) { b.lineUp(); }, 9},
+        {[](tk::ScrollBar& b) { b.pageDown(); }, 17},
+        {[](tk::ScrollBar& b) { b.pageUp(); }, 3},
+        {[](tk::ScrollBar& b) { b.pageDown(), b.pageDown(); }, 23}, // the trough past the end
+        {[](tk::ScrollBar& b) { b.setValue(21); }, 21}};            // the thumb released
+    for (const auto& [act, value] : gestures) {
+        w.Scroll.setValue(10);
+        act(w.Scroll);
+        ASSERT_EQ(w.Scroll.Value(), value);
+        for (int r = 0; r < tessomar::kRows; ++r) {
+            const int k = value + r;
+            EXPECT_EQ(w.B[r].Text(), format(k, Pattern::Int2));
+            EXPECT_EQ(w.F[r].Text(), k <= 30 ? std::to_string(90 + 10 * k) + ".00" : "0.00");
+            EXPECT_EQ(w.A[r].Text(), k <= 30 ? "0.010000" : "0.000000");
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Gestures, ScrollGesture,
-    testing::Values(GestureCase{"ArrowDown", [](tk::ScrollBar& b) { b.lineDown(); }, 11},
-                    GestureCase{"ArrowUp", [](tk::ScrollBar& b) { b.lineUp(); }, 9},
-                    GestureCase{"TroughDown", [](tk::ScrollBar& b) { b.pageDown(); }, 17},
-                    GestureCase{"TroughUp", [](tk::ScrollBar& b) { b.pageUp(); }, 3},
-                    GestureCase{"TroughPastTheEnd", [](tk::ScrollBar& b) { b.pageDown(), b.pageDown(); }, 23},
-                    GestureCase{"ThumbReleased", [](tk::ScrollBar& b) { b.setValue(21); }, 21}),
-    nameOf<GestureCase>);
 
 // ---- FindEnd ----
 
 struct FindEndCase {
     const char* name;
-    int taken;                  // entries 1..taken hold points
-    int maxSet;                 // the range as left before
-    int value, editRow, max;    // expected
+    int taken;               // entries 1..taken hold points
+    int maxSet;              // the range as left before
+    int value, editRow, max; // expected
 };
 
 class FindEndShowsTheFreeEntry : public ScreenP<FindEndCase> {};
