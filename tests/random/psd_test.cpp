@@ -186,27 +186,34 @@ INSTANTIATE_TEST_SUITE_P(Segments, SegmentSplit,
 // ---- Log forms and their windows, against the integrals of the power laws ----
 
 // Slope 2^e over one octave from (100, p1): the exact integrals of P f^-k, k = 0, 2, 4.
-class PowerLaw : public testing::TestWithParam<std::pair<double, float>> {};
+struct LawCase {
+    double slope; // of P over f
+    float p1, f1 = 100, f2 = 200;
+};
+
+class PowerLaw : public testing::TestWithParam<LawCase> {};
 
 TEST_P(PowerLaw, MatchesTheExactIntegrals) {
-    const auto [slope, p1] = GetParam();
-    const float f1 = 100, f2 = 200, p2 = static_cast<float>(p1 * std::pow(2.0, slope));
-    const double n = std::log(double(p2) / p1) / std::log(double(f2) / f1);
+    const auto [slope, p1, f1, f2] = GetParam();
+    const double ratio = double(f2) / f1;
+    const float p2 = static_cast<float>(p1 * std::pow(ratio, slope));
+    const double n = std::log(double(p2) / p1) / std::log(ratio);
     auto integral = [&](int k) {
-        const double e = n + 1 - k;
-        const double scale = p1 * std::pow(double(f1), 1 - k);
-        return std::abs(e) < 1e-6 ? scale * std::log(2.0) : scale / e * (std::pow(2.0, e) - 1);
+        const double e = n + 1 - k, scale = p1 * std::pow(double(f1), 1 - k);
+        return std::abs(e) < 1e-6 ? scale * std::log(ratio) : scale / e * (std::pow(ratio, e) - 1);
     };
     expectNear(run({{f1, p1}, {f2, p2}}), std::sqrt(integral(0)), 3 * std::sqrt(3775.8338 * integral(2)),
-               6 * std::sqrt(95.643 * integral(4)), 1e-5);
+               6 * std::sqrt(95.643 * integral(4)), 1e-6);
 }
 
-// Flat, exactly on the log forms (-1, +1, +3), just outside their windows, and at extreme levels.
+// Flat over wide and narrow bands at extreme levels, exactly on the log forms (-1, +1, +3), and
+// just outside their windows.
 INSTANTIATE_TEST_SUITE_P(Slopes, PowerLaw,
-                         testing::Values(std::pair{0.0, 0.04f}, std::pair{0.0, 1000.0f}, std::pair{0.0, 1e-6f},
-                                         std::pair{-1.0, 0.1f}, std::pair{1.0, 0.1f}, std::pair{3.0, 0.01f},
-                                         std::pair{-1.005, 0.1f}, std::pair{-0.995, 0.1f}, std::pair{0.995, 0.1f},
-                                         std::pair{1.005, 0.1f}, std::pair{2.995, 0.1f}, std::pair{3.005, 0.1f}));
+                         testing::Values(LawCase{0, 0.04f, 20, 2000}, LawCase{0, 1000, 0.5f, 20000},
+                                         LawCase{0, 1e-6f, 1000, 1001}, LawCase{-1, 0.1f}, LawCase{1, 0.1f},
+                                         LawCase{3, 0.01f}, LawCase{-1.005, 0.1f}, LawCase{-0.995, 0.1f},
+                                         LawCase{0.995, 0.1f}, LawCase{1.005, 0.1f}, LawCase{2.995, 0.1f},
+                                         LawCase{3.005, 0.1f}));
 
 // ---- Skip rules and the arrays written back ----
 
