@@ -190,6 +190,14 @@ std::vector<Action> sampleActions() {
             Action{Op::AccessKey, 'M'}};
 }
 
+TEST(Reproducer, IsCompilableSetUpAndScript) {
+    Action enter{Op::Type, 13};
+    const std::string code = reproducer({12.0f, 450.0f}, {enter}, {"rows", "F(0) shows \"x\""});
+    for (const char* line : {"// rows: F(0) shows \"x\"\n", "w.twipsPerPixelX = 12.0f;\n", "w.frameHeight = 450.0f;\n",
+                             "w.load();\nw.activate();\nw.keyPress(13);\n", "// script: \"enter\"\n"})
+        EXPECT_NE(code.find(line), std::string::npos) << line << " missing from\n" << code;
+}
+
 TEST(Script, ReadsBackAsTheSameActions) {
     const auto actions = sampleActions();
     EXPECT_EQ(parseScript(toScript(actions)), actions);

@@ -3,6 +3,7 @@
 #include "reliability/ddmin.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <sstream>
 
 namespace reliability {
@@ -47,12 +48,25 @@ std::vector<Action> shrink(const Screen& screen, const std::vector<Action>& fail
     return first ? ddmin(std::move(*first), stillFails, budget) : failing;
 }
 
+namespace {
+
+// 15.1f, 450.0f: a float literal C++ accepts.
+std::string floatLiteral(float v) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%g", static_cast<double>(v));
+    std::string s = buf;
+    if (s.find_first_of(".e") == std::string::npos) s += ".0";
+    return s + "f";
+}
+
+} // namespace
+
 std::string reproducer(const Screen& screen, const std::vector<Action>& actions, const Violation& v) {
     std::ostringstream out;
     out << "// " << v.invariant << ": " << v.detail << "\n";
     out << "tessomar::Tessomar w;\n";
-    out << "w.twipsPerPixelX = " << screen.twipsPerPixelX << "f;\n";
-    if (screen.frameHeight != 0) out << "w.frameHeight = " << screen.frameHeight << "f;\n";
+    out << "w.twipsPerPixelX = " << floatLiteral(screen.twipsPerPixelX) << ";\n";
+    if (screen.frameHeight != 0) out << "w.frameHeight = " << floatLiteral(screen.frameHeight) << ";\n";
     out << "w.load();\nw.activate();\n";
     for (const Action& a : actions) out << toCode(a) << "\n";
     out << "// script: \"" << toScript(actions) << "\"\n";
