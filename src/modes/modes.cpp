@@ -1,35 +1,15 @@
 // The Sine and Shock screens and the pulse-shape switch.
 #include "frame/numbers.h"
-#include "frame/scaling.h"
 #include "frame/tessomar.h"
+#include "modes/screen.h"
 
 namespace tessomar {
-
-namespace {
-constexpr tk::Color kCurrentMode = 0xC0FFC0; // light green
-constexpr tk::Color kOtherMode = 0xE0E0E0;   // light grey
-constexpr double kSineHeight = 4210;         // window, outer, design twips
-constexpr double kSineButtonsTop = 3020;     // English, Metric, Help
-constexpr double kSineAddLbl1Top = 3340;
-constexpr double kSineAddLbl2Top = 3550;
-} // namespace
 
 void Tessomar::SineButton_Click() {
     using num::format;
     using num::Pattern;
 
-    fs.LastEntry.clear();
-    fs.PriorEntry.clear();
-    fs.CalcMode = 1;
-
-    RanHelp.Visible = false;
-    SineHelp.Visible = false;
-    ShockHelp.Visible = false;
-    AccelButton.Visible = false;
-
-    SineButton.BackColor = kCurrentMode;
-    RandomButton.BackColor = kOtherMode;
-    ShockButton.BackColor = kOtherMode;
+    screen::begin(*this, 1, SineButton);
 
     fs.SineFreq = 0;
     fs.SineAccel = 0;
@@ -45,13 +25,7 @@ void Tessomar::SineButton_Click() {
     DelBut.Visible = false;
     ClearBut.Visible = false;
 
-    const float k = fs.ScaleFactor;
-    Height = scaledTwips(kSineHeight, k);
-    AddLbl1.Top = scaledTwips(kSineAddLbl1Top, k);
-    AddLbl2.Top = scaledTwips(kSineAddLbl2Top, k);
-    EnglishBut.Top = scaledTwips(kSineButtonsTop, k);
-    MetricBut.Top = scaledTwips(kSineButtonsTop, k);
-    HelpBut.Top = scaledTwips(kSineButtonsTop, k);
+    screen::place(*this, screen::kSineLayout);
 
     MarkEntries();
 
@@ -70,15 +44,7 @@ void Tessomar::SineButton_Click() {
         Displacement.setText(format(static_cast<double>(fs.SineDisp) * 25.4, Pattern::Fixed2));
     }
 
-    for (tk::TextBox* box : {&Acceleration, &Velocity, &Displacement}) {
-        box->Locked = false;
-        box->TabStop = true;
-    }
-    for (tk::CommandButton* catcher : {&AccelTab, &VelTab, &DispTab, &FreqTab}) catcher->TabStop = true;
-    for (int row = 0; row < kRows; ++row) {
-        F[row].TabStop = false;
-        A[row].TabStop = false;
-    }
+    screen::routeKeys(*this, true);
 }
 
 void Tessomar::ShockButton_Click() {
@@ -86,8 +52,8 @@ void Tessomar::ShockButton_Click() {
     fs.CalcMode = 2;
     AccelButton.Caption = "Half Sine Accl";
     AccelButton.Visible = true;
-    SineButton.BackColor = kOtherMode;
-    ShockButton.BackColor = kCurrentMode;
+    SineButton.BackColor = screen::kOtherMode;
+    ShockButton.BackColor = screen::kCurrentMode;
     FreqLbl.Caption = "Duration";
     FreqUnits.Caption = "msec";
     FreqLbl.Visible = true;

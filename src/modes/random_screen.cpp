@@ -1,18 +1,10 @@
 #include "frame/tessomar.h"
+#include "modes/screen.h"
 #include "random/result_text.h"
 
 namespace tessomar {
 
 namespace {
-
-constexpr tk::Color kCurrentMode = 0xC0FFC0;
-constexpr tk::Color kOtherMode = 0xE0E0E0;
-
-// Base layout of the Random screen in design twips, before ScaleFactor.
-constexpr float kWindowHeight = 7470;
-constexpr float kUnitButtonsTop = 2645;
-constexpr float kAddLbl1Top = 3005;
-constexpr float kAddLbl2Top = 3220;
 
 constexpr int kSelectAll = 10;
 
@@ -21,30 +13,13 @@ constexpr int kSelectAll = 10;
 // The Random screen: the window grows to show the break-point table, the
 // three sine fields become locked result boxes, and the table takes the keys.
 void Tessomar::RandomButton_Click() {
-    fs.LastEntry.clear();
-    fs.PriorEntry.clear();
-    fs.CalcMode = 0;
-
-    RanHelp.Visible = false;
-    SineHelp.Visible = false;
-    ShockHelp.Visible = false;
-    AccelButton.Visible = false;
-
-    RandomButton.BackColor = kCurrentMode;
-    SineButton.BackColor = kOtherMode;
-    ShockButton.BackColor = kOtherMode;
+    screen::begin(*this, 0, RandomButton);
 
     FreqLbl.Visible = false;
     Frequency.Visible = false;
     FreqUnits.Visible = false;
 
-    const float scale = fs.ScaleFactor;
-    EnglishBut.Top = kUnitButtonsTop * scale;
-    MetricBut.Top = kUnitButtonsTop * scale;
-    HelpBut.Top = kUnitButtonsTop * scale;
-    AddLbl1.Top = kAddLbl1Top * scale;
-    AddLbl2.Top = kAddLbl2Top * scale;
-    Height = kWindowHeight * scale;
+    screen::place(*this, screen::kRandomLayout);
 
     MarkEntries();
 
@@ -59,15 +34,7 @@ void Tessomar::RandomButton_Click() {
     DelBut.Visible = true;
     ClearBut.Visible = true;
 
-    for (tk::TextBox* box : {&Acceleration, &Velocity, &Displacement}) {
-        box->Locked = true;
-        box->TabStop = false;
-    }
-    for (tk::CommandButton* tab : {&AccelTab, &VelTab, &DispTab, &FreqTab}) tab->TabStop = false;
-    for (int row = 0; row < kRows; ++row) {
-        F[row].TabStop = true;
-        A[row].TabStop = true;
-    }
+    screen::routeKeys(*this, false);
 
     F[0].setSelStart(0);
     F[0].setSelLength(kSelectAll);

@@ -87,7 +87,7 @@ TEST_F(EnterInTheTable, WalksDownAndScrollsToEntryFifty) {
     // Enter again on entry 50 integrates no more often than it must: once
     // in the commit (or, for a PSD of 0 that does not integrate, once after
     // it) and once in the commit of leaving the box for F(8).
-    for (const auto [psdText, runs] : {std::pair{"0.02", 2}, std::pair{"0", 1}}) {
+    for (const auto& [psdText, runs] : {std::pair{"0.02", 2}, std::pair{"0", 1}}) {
         w.clickText(w.A[8], 0);
         s.retype(psdText);
         const int before = w.integrationRuns();
@@ -183,7 +183,9 @@ TEST(RowZeroAndRowNumber, NeverResetAnotherRow) {
         EXPECT_EQ(w.fs.BkFreq[2], 50.0f);
         EXPECT_EQ(w.F[1].Text(), "50.00");
         EXPECT_EQ(w.fs.EditRow, rowNumber ? 4 : 0);
-        if (rowNumber) EXPECT_EQ(w.fs.FocusRow, 4);
+        if (rowNumber) {
+            EXPECT_EQ(w.fs.FocusRow, 4);
+        }
     }
 }
 

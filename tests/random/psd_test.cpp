@@ -116,7 +116,9 @@ TEST_P(SortBreakPoints, ClosesGapsAndOrdersStablyByFrequency) {
     for (std::size_t k = 0; k <= 51; ++k) {
         const bool filled = k >= 1 && k <= c.want.size();
         EXPECT_EQ(t.freq[k], filled ? c.want[k - 1].freq : 0.0f) << k;
-        if (filled || k <= 2) EXPECT_EQ(t.psd[k], filled ? c.want[k - 1].psd : 0.0f) << k;
+        if (filled || k <= 2) {
+            EXPECT_EQ(t.psd[k], filled ? c.want[k - 1].psd : 0.0f) << k;
+        }
     }
 }
 
@@ -269,7 +271,7 @@ TEST(Integrate, OverflowingSegmentLeavesTheOthersAlone) {
 
 // A failing term ends its segment but keeps the terms added before it.
 TEST(Integrate, FailingTermKeepsTheTermsAlreadyAdded) {
-    for (const auto [slope, velKept] : {std::pair{-102.0, false}, std::pair{-100.0, true}}) {
+    for (const auto& [slope, velKept] : {std::pair{-102.0, false}, std::pair{-100.0, true}}) {
         const float f1 = 0.001f, f2 = 0.002f, p2 = static_cast<float>(std::pow(2.0, slope));
         const psd::Results r = run({{f1, 1}, {f2, p2}});
         const double n = std::log(double(p2)) / std::log(double(f2) / f1), ratio = double(f2) / f1;
@@ -321,7 +323,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ToFloat, RoundsOrGoesToInfinityBeyondTheRange) {
     const float inf = std::numeric_limits<float>::infinity();
-    for (const auto [in, out] : {std::pair{0.1, 0.1f}, {-2.5, -2.5f}, {1e39, inf}, {-1e300, -inf}, {3.4e38, 3.4e38f}})
+    for (const auto& [in, out] : {std::pair{0.1, 0.1f}, {-2.5, -2.5f}, {1e39, inf}, {-1e300, -inf}, {3.4e38, 3.4e38f}})
         EXPECT_EQ(psd::toFloat(in), out) << in;
 }
 
