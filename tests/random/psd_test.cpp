@@ -196,7 +196,9 @@ struct LawCase {
 class PowerLaw : public testing::TestWithParam<LawCase> {};
 
 TEST_P(PowerLaw, MatchesTheExactIntegrals) {
-    const auto [slope, p1, f1, f2] = GetParam();
+    const LawCase c = GetParam(); // plain names: clang 14 lambdas cannot capture structured bindings
+    const double slope = c.slope;
+    const float p1 = c.p1, f1 = c.f1, f2 = c.f2;
     const double ratio = double(f2) / f1;
     const float p2 = static_cast<float>(p1 * std::pow(ratio, slope));
     const double n = std::log(double(p2) / p1) / std::log(ratio);
