@@ -11,8 +11,13 @@ namespace {
 constexpr double kMetersPerInch = 0.0254;
 constexpr double kMmPerInch = 25.4;
 
+// A 32-bit result carries about seven significant digits: past 1e15 its text
+// would be mostly noise, and only frequencies far below what the table can
+// show (0.01 Hz) reach it.
+constexpr double kLargestShown = 1e15;
+
 std::string show(double value, num::Pattern pattern) {
-    return std::isfinite(value) ? num::format(value, pattern) : kNoResult;
+    return std::isfinite(value) && std::fabs(value) < kLargestShown ? num::format(value, pattern) : kNoResult;
 }
 
 } // namespace

@@ -5,7 +5,8 @@
 namespace tessomar::psd {
 
 // What a result box shows when its value has no meaning as a number: a sum
-// below zero (negative PSD values) or a value beyond the 32-bit range.
+// below zero (negative PSD values), or a value of 1e15 or more (beyond the
+// 32-bit range, or past any digit a 32-bit value can stand behind).
 inline constexpr const char* kNoResult = "----";
 
 // The three overall results as their boxes show them, from the stored

@@ -319,7 +319,8 @@ INSTANTIATE_TEST_SUITE_P(
                                   {{20, 0.001f}, {40, 0.001f}, {40.1f, -0.5f}, {2000, -0.5f}},
                                   {false, false, false}},
                     UntrustedCase{
-                        "DisplacementBeyondFloatRange", {{1e-25f, 1000}, {1e-24f, 1000}}, {true, true, false}},
+                        "FrequenciesFarBelowOneHertz", {{1e-25f, 1000}, {1e-24f, 1000}}, {true, false, false}},
+                    UntrustedCase{"DisplacementOnlyPastItsDigits", {{1e-15f, 1}, {1e-14f, 1}}, {true, true, false}},
                     UntrustedCase{"OrdinarySpectrum", {{20, 0.04f}, {2000, 0.04f}}, {true, true, true}}),
     nameOf<UntrustedCase>);
 
