@@ -16,20 +16,22 @@ constexpr double kMmPerInch = 25.4;
 // show (0.01 Hz) reach it.
 constexpr double kLargestShown = 1e15;
 
-std::string show(double value, num::Pattern pattern) {
-    return std::isfinite(value) && std::fabs(value) < kLargestShown ? num::format(value, pattern) : kNoResult;
+// The test is on the stored value, so both unit systems agree on it.
+std::string show(float stored, double shown, num::Pattern pattern) {
+    const bool meaningful = std::isfinite(shown) && std::fabs(stored) < kLargestShown;
+    return meaningful ? num::format(shown, pattern) : kNoResult;
 }
 
 } // namespace
 
-std::string grmsText(float grms) { return show(grms, num::Pattern::Fixed2); }
+std::string grmsText(float grms) { return show(grms, grms, num::Pattern::Fixed2); }
 
 std::string velText(float vel, bool english) {
-    return english ? show(vel, num::Pattern::Fixed1) : show(vel * kMetersPerInch, num::Pattern::Fixed2);
+    return english ? show(vel, vel, num::Pattern::Fixed1) : show(vel, vel * kMetersPerInch, num::Pattern::Fixed2);
 }
 
 std::string dispText(float disp, bool english) {
-    return english ? show(disp, num::Pattern::Fixed3) : show(disp * kMmPerInch, num::Pattern::Fixed2);
+    return english ? show(disp, disp, num::Pattern::Fixed3) : show(disp, disp * kMmPerInch, num::Pattern::Fixed2);
 }
 
 } // namespace tessomar::psd
