@@ -58,6 +58,17 @@ def wait_for(predicate, what, timeout=4.0, interval=0.03):
         time.sleep(interval)
 
 
+def stop(proc):
+    """Ends a child process: politely first, then for certain."""
+    if proc.poll() is None:
+        proc.terminate()
+        try:
+            proc.wait(5)
+        except subprocess.TimeoutExpired:
+            proc.kill()
+            proc.wait()
+
+
 def run(args, env, timeout=10, check=True):
     try:
         done = subprocess.run(args, env=env, capture_output=True, text=True, timeout=timeout)
@@ -100,13 +111,7 @@ class XServer:
                  f"Xft.dpi:\t{dpi}\n"], self.env)
 
     def close(self):
-        if self.proc.poll() is None:
-            self.proc.terminate()
-            try:
-                self.proc.wait(5)
-            except subprocess.TimeoutExpired:
-                self.proc.kill()
-                self.proc.wait()
+        stop(self.proc)
 
 
 class AccessibilityBus:
@@ -130,12 +135,7 @@ class AccessibilityBus:
         return done.returncode == 0 and b"unix:" in done.stdout
 
     def close(self):
-        if self.proc.poll() is None:
-            self.proc.terminate()
-            try:
-                self.proc.wait(5)
-            except subprocess.TimeoutExpired:
-                self.proc.kill()
+        stop(self.proc)
 
 
 # Roles of the controls that can hold the focus.
@@ -196,13 +196,7 @@ class App:
         return self.log.read()[-2000:]
 
     def close(self):
-        if self.proc.poll() is None:
-            self.proc.terminate()
-            try:
-                self.proc.wait(5)
-            except subprocess.TimeoutExpired:
-                self.proc.kill()
-                self.proc.wait()
+        stop(self.proc)
         self.log.close()
         shutil.rmtree(self.runtime, ignore_errors=True)
 
