@@ -7,6 +7,7 @@ set -euo pipefail
 run_pkgs=(
   g++ cmake ninja-build pkg-config   # compiler and build
   qt6-base-dev libgl-dev              # Qt 6 Widgets (its CMake files need the GL headers)
+  libfontconfig-dev                   # the font configuration is loaded beside Qt's start
   fonts-liberation                    # Liberation Sans stands in for Arial
   fonts-urw-base35                    # URW Bookman stands in for Bookman Old Style
   fonts-dejavu-core                   # a plain sans for MS Sans Serif
