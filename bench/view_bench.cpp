@@ -29,6 +29,7 @@ std::unique_ptr<MainWindow> shownWindow() {
     w->show();
     if (!QTest::qWaitForWindowExposed(w.get())) return nullptr;
     QApplication::processEvents();
+    w->sync(); // makes the widgets the first frame left for later
     return w;
 }
 

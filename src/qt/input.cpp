@@ -45,11 +45,15 @@ bool MainWindow::event(QEvent* e) {
     const bool result = QWidget::event(e);
     if (e->type() == QEvent::Move || e->type() == QEvent::Resize || e->type() == QEvent::WindowActivate)
         updateFrameHeight();
-    // The icon waits for the first frame: decoding its images and loading the
-    // image plugins would otherwise hold up the window's first appearance.
-    if (e->type() == QEvent::Paint && !m_iconQueued) {
-        m_iconQueued = true;
-        QTimer::singleShot(0, this, [this] { setWindowIcon(appIcon()); });
+    // What the first frame does not show waits for it: the widgets of the
+    // controls out of sight, and the icon (decoding its images and loading
+    // the image plugins would hold up the window's first appearance).
+    if (e->type() == QEvent::Paint && !m_firstFrameSeen) {
+        m_firstFrameSeen = true;
+        QTimer::singleShot(0, this, [this] {
+            sync();
+            setWindowIcon(appIcon());
+        });
     }
     return result;
 }

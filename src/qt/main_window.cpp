@@ -50,73 +50,97 @@ MainWindow::MainWindow(float twipsPerPixel, QWidget* parent) : QWidget(parent) {
         p.setColor(QPalette::Window, back);
         setPalette(p);
     }
-    buildWidgets();
+    // Every control gets its binding now; the widgets are made when the
+    // window is first shown (see showEvent).
+    m_bindings.reserve(m_core.controls().size());
+    for (tk::Control* c : m_core.controls()) {
+        Binding b;
+        b.control = c;
+        b.built = isCatcher(*c);
+        m_bindings.push_back(std::move(b));
+    }
     sync();
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::buildWidgets() {
-    m_bindings.reserve(m_core.controls().size());
-    for (tk::Control* c : m_core.controls()) {
-        QWidget* w = nullptr;
-        switch (c->kind()) {
-        case tk::Kind::TextBox:
-            if (isHelpPanel(*c)) {
-                auto* panel = new QPlainTextEdit(this);
-                panel->setReadOnly(true);
-                panel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-                panel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-                panel->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-                panel->document()->setDocumentMargin(2);
-                panel->viewport()->installEventFilter(this);
-                panel->viewport()->setFocusPolicy(Qt::NoFocus);
-                panel->setContextMenuPolicy(Qt::NoContextMenu);
-                w = panel;
-            } else {
-                auto* edit = new QLineEdit(this);
-                edit->setTextMargins(0, 0, 0, 0);
-                edit->setContextMenuPolicy(Qt::DefaultContextMenu);
-                w = edit;
-            }
-            w->setAcceptDrops(false);
-            w->setAttribute(Qt::WA_InputMethodEnabled, false);
-            break;
-        case tk::Kind::Label: {
-            auto* label = new QLabel(this);
-            label->setTextFormat(Qt::PlainText);
-            label->setWordWrap(true);
-            w = label;
-            break;
+// The widget drawing one control; the hidden focus catchers never get here.
+QWidget* MainWindow::createWidget(tk::Control& control) {
+    tk::Control* c = &control;
+    QWidget* w = nullptr;
+    switch (c->kind()) {
+    case tk::Kind::TextBox:
+        if (isHelpPanel(*c)) {
+            auto* panel = new QPlainTextEdit(this);
+            panel->setReadOnly(true);
+            panel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            panel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            panel->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+            panel->document()->setDocumentMargin(2);
+            panel->viewport()->installEventFilter(this);
+            panel->viewport()->setFocusPolicy(Qt::NoFocus);
+            panel->setContextMenuPolicy(Qt::NoContextMenu);
+            w = panel;
+        } else {
+            auto* edit = new QLineEdit(this);
+            edit->setTextMargins(0, 0, 0, 0);
+            edit->setContextMenuPolicy(Qt::DefaultContextMenu);
+            w = edit;
         }
-        case tk::Kind::CommandButton:
-            if (isCatcher(*c)) break;
-            w = new QPushButton(this);
-            connect(static_cast<QPushButton*>(w), &QPushButton::clicked, this, [this, c] {
-                if (m_syncing) return;
-                m_core.click(*c);
-                sync();
-            });
-            break;
-        case tk::Kind::ScrollBar: {
-            auto* bar = new QScrollBar(Qt::Vertical, this);
-            // A drag is reported once, when the thumb is let go.
-            bar->setTracking(false);
-            bar->setContextMenuPolicy(Qt::NoContextMenu);
-            connect(bar, &QScrollBar::actionTriggered, this, [this](int action) { onScrollAction(action); });
-            w = bar;
-            break;
-        }
-        case tk::Kind::PictureBox:
-            w = new PictureWidget(this, c->baseName() == "ShockHelp" ? PictureWidget::Source(shockHelpPixmap)
-                                                                     : PictureWidget::Source(bannerPixmap));
-            break;
-        case tk::Kind::Line:
-            w = new LineWidget(this);
-            break;
-        }
-        bind(*c, w);
+        w->setAcceptDrops(false);
+        w->setAttribute(Qt::WA_InputMethodEnabled, false);
+        break;
+    case tk::Kind::Label: {
+        auto* label = new QLabel(this);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        w = label;
+        break;
     }
+    case tk::Kind::CommandButton:
+        w = new QPushButton(this);
+        connect(static_cast<QPushButton*>(w), &QPushButton::clicked, this, [this, c] {
+            if (m_syncing) return;
+            m_core.click(*c);
+            sync();
+        });
+        break;
+    case tk::Kind::ScrollBar: {
+        auto* bar = new QScrollBar(Qt::Vertical, this);
+        // A drag is reported once, when the thumb is let go.
+        bar->setTracking(false);
+        bar->setContextMenuPolicy(Qt::NoContextMenu);
+        connect(bar, &QScrollBar::actionTriggered, this, [this](int action) { onScrollAction(action); });
+        w = bar;
+        break;
+    }
+    case tk::Kind::PictureBox:
+        w = new PictureWidget(this, c->baseName() == "ShockHelp" ? PictureWidget::Source(shockHelpPixmap)
+                                                                 : PictureWidget::Source(bannerPixmap));
+        break;
+    case tk::Kind::Line:
+        w = new LineWidget(this);
+        break;
+    }
+    return w;
+}
+
+// Makes the widgets not made yet: all of them, or only those of controls
+// shown inside the window as it stands.
+void MainWindow::buildWidgets(bool onScreenOnly) {
+    bool made = false, all = true;
+    for (Binding& b : m_bindings) {
+        if (b.built) continue;
+        const tk::Control& c = *b.control;
+        if (onScreenOnly && !(c.Visible && c.Top < m_core.clientHeight())) {
+            all = false;
+            continue;
+        }
+        bind(b, createWidget(*b.control));
+        made = true;
+    }
+    m_allBuilt = all;
+    if (!made) return;
     // Back to front: each raise puts the widget over all raised before it.
     std::vector<Binding*> order;
     for (Binding& b : m_bindings)
@@ -126,9 +150,9 @@ void MainWindow::buildWidgets() {
     for (Binding* b : order) b->widget->raise();
 }
 
-void MainWindow::bind(tk::Control& c, QWidget* w) {
-    Binding b;
-    b.control = &c;
+void MainWindow::bind(Binding& b, QWidget* w) {
+    const tk::Control& c = *b.control;
+    b.built = true;
     b.widget = w;
     if (w) {
         w->setObjectName(QString::fromStdString(c.name()));
@@ -150,7 +174,6 @@ void MainWindow::bind(tk::Control& c, QWidget* w) {
         b.bar = qobject_cast<QScrollBar*>(w);
         b.line = dynamic_cast<LineWidget*>(w);
     }
-    m_bindings.push_back(std::move(b));
 }
 
 QWidget* MainWindow::widgetFor(const tk::Control& c) const {
@@ -178,6 +201,13 @@ void MainWindow::showEvent(QShowEvent* e) {
     if (!m_activated) {
         m_activated = true;
         m_core.activate();
+        // The first frame needs only the widgets it shows. The rest (the
+        // table's rows below the Sine screen, the hidden help panels) are
+        // made by the first sync after it, queued at the first paint.
+        buildWidgets(true);
+        sync();
+        m_startingUp = false;
+        return;
     }
     sync();
 }

@@ -63,10 +63,12 @@ private:
         float fontSize = -1;
         std::string text; // text box text or caption
         bool fresh = true;
+        bool built = false; // its widget (or that it has none) is settled
     };
 
-    void buildWidgets();
-    void bind(tk::Control& c, QWidget* w);
+    QWidget* createWidget(tk::Control& control);
+    void buildWidgets(bool onScreenOnly);
+    void bind(Binding& b, QWidget* w);
     void syncBinding(Binding& b);
     void syncTextBox(Binding& b, bool focused);
     void syncWindow();
@@ -86,7 +88,9 @@ private:
     std::vector<Binding> m_bindings;
     bool m_syncing = false;
     bool m_activated = false;
-    bool m_iconQueued = false;
+    bool m_firstFrameSeen = false;
+    bool m_allBuilt = false;
+    bool m_startingUp = true; // until the first show has made what it shows
     int m_frameHeightPx = -1;
     int m_wheelDelta = 0; // eighths of a degree not yet turned into steps
     // A drag selecting text: the box and where the drag started.

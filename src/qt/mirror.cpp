@@ -76,6 +76,7 @@ void paintForeground(const tk::Control& c, QWidget* w) {
 
 void MainWindow::sync() {
     if (m_syncing) return;
+    if (!m_allBuilt && !m_startingUp) buildWidgets(false);
     m_syncing = true;
     syncWindow();
     for (Binding& b : m_bindings) syncBinding(b);

@@ -34,6 +34,7 @@ inline std::unique_ptr<view::MainWindow> startedWindow() {
     w->show();
     w->activateWindow();
     if (!QTest::qWaitForWindowActive(w.get())) qWarning("window did not become active");
+    w->sync(); // makes the widgets the first frame left for later
     return w;
 }
 

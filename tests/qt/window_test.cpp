@@ -58,6 +58,27 @@ private slots:
         QCOMPARE(widget->focusPolicy(), Qt::NoFocus);
     }
 
+    // The first show makes only what its frame shows, but all of that; the
+    // rest follows once the event loop has run past the first frame.
+    void theFirstFrameHasWhatItShowsAndTheRestFollows() {
+        w.reset();
+        auto fresh = std::make_unique<tessomar::view::MainWindow>(kDesignTwipsPerPixel);
+        fresh->show();
+        const auto& core = fresh->core();
+        int held = 0;
+        for (const tk::Control* c : core.controls()) {
+            const QString name = QString::fromStdString(c->name());
+            const bool catcher = name.endsWith("Tab") || name.endsWith("Bounce"); // never drawn
+            if (c->Visible && c->Top < core.clientHeight() && !catcher)
+                QVERIFY2(fresh->findChild<QWidget*>(name) && fresh->findChild<QWidget*>(name)->isVisible(),
+                         qPrintable(name));
+            held += !fresh->findChild<QWidget*>(name);
+        }
+        QVERIFY2(held > 20, "the rows below the Sine screen wait for the first frame");
+        for (const char* later : {"F(8)", "RanHelp", "ShockHelp"})
+            QTRY_VERIFY2(fresh->findChild<QWidget*>(QString::fromLatin1(later)), later);
+    }
+
     void focusCatchersAreNeverExposed() {
         for (const char* n : {"VelTab", "DispTab", "FreqTab", "AccelTab", "AccelBounce", "VelBounce", "DispBounce",
                               "FreqBounce", "TabBounce", "TabDnBounce"}) {
