@@ -105,44 +105,54 @@ std::string format(double value, Pattern pattern) {
     case Pattern::Int2: decimals = 0; minInteger = 2; break;
     }
 
-    // Shortest decimal form: d.ddd e X
-    char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific);
-    const std::string_view sci(buf, static_cast<std::size_t>(res.ptr - buf));
-    const std::size_t ePos = sci.find('e');
-    std::string mantissa;
-    for (char ch : sci.substr(0, ePos))
-        if (isDigit(ch)) mantissa += ch;
+    // Shortest decimal form: d.ddd e X. Built in fixed buffers: tables are
+    // redrawn on every completed break point, so this runs often.
+    char sci[32];
+    const auto res = std::to_chars(sci, sci + sizeof sci, std::fabs(value), std::chars_format::scientific);
+    char mantissa[24];
+    std::size_t digits = 0;
+    const char* p = sci;
+    for (; p < res.ptr && *p != 'e'; ++p)
+        if (isDigit(*p)) mantissa[digits++] = *p;
     int exponent = 0;
-    std::from_chars(sci.data() + ePos + 1 + (sci[ePos + 1] == '+' ? 1 : 0), sci.data() + sci.size(), exponent);
+    if (p < res.ptr) std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), res.ptr, exponent);
 
-    // The value times 10^decimals has (exponent + decimals + 1) integer digits.
+    // The value times 10^decimals has (exponent + decimals + 1) integer
+    // digits; a double has at most 309 before the point.
     const long keep = static_cast<long>(exponent) + decimals + 1;
-    std::string scaled; // integer digits of value * 10^decimals
+    char scaled[352];
+    char* const end = scaled + sizeof scaled;
+    char* first = end; // digits fill from the right
+    std::size_t count = 0;
     int roundDigit = 0;
     if (keep > 0) {
-        for (long i = 0; i < keep; ++i)
-            scaled += i < static_cast<long>(mantissa.size()) ? mantissa[static_cast<std::size_t>(i)] : '0';
-        if (keep < static_cast<long>(mantissa.size())) roundDigit = mantissa[static_cast<std::size_t>(keep)] - '0';
+        count = static_cast<std::size_t>(keep);
+        first = end - count;
+        for (std::size_t i = 0; i < count; ++i) first[i] = i < digits ? mantissa[i] : '0';
+        if (static_cast<std::size_t>(keep) < digits) roundDigit = mantissa[keep] - '0';
     } else if (keep == 0) {
         roundDigit = mantissa[0] - '0';
     }
-    if (scaled.empty()) scaled = "0";
+    if (count == 0) *--first = '0', count = 1;
     if (roundDigit >= 5) { // half away from zero: the shortest form is exact here
-        int i = static_cast<int>(scaled.size()) - 1;
-        for (; i >= 0 && scaled[static_cast<std::size_t>(i)] == '9'; --i) scaled[static_cast<std::size_t>(i)] = '0';
-        if (i < 0)
-            scaled.insert(scaled.begin(), '1');
+        char* q = end - 1;
+        for (; q >= first && *q == '9'; --q) *q = '0';
+        if (q < first)
+            *--first = '1', ++count;
         else
-            ++scaled[static_cast<std::size_t>(i)];
+            ++*q;
     }
     const std::size_t width = static_cast<std::size_t>(decimals) + minInteger;
-    if (scaled.size() < width) scaled.insert(0, width - scaled.size(), '0');
-    if (decimals > 0) scaled.insert(scaled.size() - static_cast<std::size_t>(decimals), 1, '.');
+    for (; count < width; ++count) *--first = '0';
 
-    const bool allZero = scaled.find_first_not_of("0.") == std::string::npos;
-    if (value < 0 && !allZero) scaled.insert(scaled.begin(), '-');
-    return scaled;
+    bool allZero = true;
+    for (const char* q = first; q < end; ++q) allZero = allZero && *q == '0';
+    std::string out;
+    out.reserve(count + 2);
+    if (value < 0 && !allZero) out += '-';
+    out.append(first, end - static_cast<std::ptrdiff_t>(decimals));
+    if (decimals > 0) out.append(1, '.').append(end - decimals, end);
+    return out;
 }
 
 } // namespace tessomar::num
