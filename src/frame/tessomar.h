@@ -141,6 +141,16 @@ public:
 private:
     int m_integrationRuns = 0; // counts UpdateRandom runs
 
+    // The table the last integration left and its results. Sorting and
+    // integrating change nothing on that table, so when UpdateRandom is asked
+    // for it again (a commit that left a box unchanged) its results stand.
+    struct Integrated {
+        bool valid = false;
+        std::array<float, 52> freq{}, psd{};
+        float grms = 0, vel = 0, disp = 0;
+    };
+    Integrated m_integrated;
+
     template <typename T, std::size_t... I>
     std::array<T, kRows> rowOf(const char* name, std::index_sequence<I...>) {
         return {T(*this, name, static_cast<int>(I))...};

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <string>
 #include <utility>
 
@@ -60,12 +61,20 @@ void commit(Tessomar& w, int r, const ColumnRule& rule, tk::TextBox& box) {
 
 void Tessomar::UpdateRandom() {
     ++m_integrationRuns;
-    psd::sortBreakPoints(fs.BkFreq, fs.BkPsd);
+    const auto sameBits = [](const psd::Column& a, const psd::Column& b) {
+        return std::memcmp(a.data(), b.data(), sizeof(float) * a.size()) == 0;
+    };
+    const bool again =
+        m_integrated.valid && sameBits(fs.BkFreq, m_integrated.freq) && sameBits(fs.BkPsd, m_integrated.psd);
+    if (!again) psd::sortBreakPoints(fs.BkFreq, fs.BkPsd);
     Scroll_Change();
-    const psd::Results r = psd::results(psd::integrate(fs.BkFreq, fs.BkPsd));
-    fs.RandomGrms = r.grms;
-    fs.RandomVel = r.vel;
-    fs.RandomDisp = r.disp;
+    if (!again) {
+        const psd::Results r = psd::results(psd::integrate(fs.BkFreq, fs.BkPsd));
+        m_integrated = {true, fs.BkFreq, fs.BkPsd, r.grms, r.vel, r.disp};
+    }
+    fs.RandomGrms = m_integrated.grms;
+    fs.RandomVel = m_integrated.vel;
+    fs.RandomDisp = m_integrated.disp;
     const bool english = fs.EnglishUnits == kTrue;
     Acceleration.setText(psd::grmsText(fs.RandomGrms));
     Velocity.setText(psd::velText(fs.RandomVel, english));

@@ -11,6 +11,7 @@
 using namespace random_test;
 using tessomar::num::format;
 using tessomar::num::Pattern;
+namespace psd = tessomar::psd;
 
 namespace {
 
@@ -268,5 +269,57 @@ INSTANTIATE_TEST_SUITE_P(Tables, ClearAll,
                          testing::Values(ClearCase{true, 20, 12, "0.00", "0.0", "0.000"},
                                          ClearCase{true, 5, 1, "0.00", "0.0", "0.000"},
                                          ClearCase{false, 20, 12, "0.00", "0.00", "0.00"}));
+
+// ---- Integration asked again ----
+
+// A change to the table between two runs, made as nothing in the window
+// makes it, so that only the table itself can tell the runs apart.
+struct RerunCase {
+    const char* name;
+    void (*change)(tessomar::FormState&);
+};
+
+class IntegrationAskedAgain : public ScreenP<RerunCase> {};
+
+// Each run's table and results are those of sorting and integrating a copy
+// of the table it was given, whatever ran before it.
+TEST_P(IntegrationAskedAgain, GivesWhatAFreshRunGives) {
+    s.fill(12, freqOf, "0.02");
+    s.point("15", "0.005"); // out of order, and a point to change
+    const auto expectFreshRun = [&](const char* when) {
+        psd::Column freq = w.fs.BkFreq, psdColumn = w.fs.BkPsd;
+        psd::sortBreakPoints(freq, psdColumn);
+        const psd::Results want = psd::results(psd::integrate(freq, psdColumn));
+        w.UpdateRandom();
+        EXPECT_EQ(w.fs.BkFreq, freq) << when;
+        EXPECT_EQ(w.fs.BkPsd, psdColumn) << when;
+        EXPECT_EQ(w.fs.RandomGrms, want.grms) << when;
+        EXPECT_EQ(w.fs.RandomVel, want.vel) << when;
+        EXPECT_EQ(w.fs.RandomDisp, want.disp) << when;
+        EXPECT_EQ(w.Acceleration.Text(), format(want.grms, Pattern::Fixed2)) << when;
+    };
+    expectFreshRun("unchanged");
+    const tessomar::FormState before = w.fs;
+    GetParam().change(w.fs);
+    expectFreshRun("changed");
+    w.fs.BkFreq = before.BkFreq;
+    w.fs.BkPsd = before.BkPsd;
+    expectFreshRun("changed back");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, IntegrationAskedAgain,
+    testing::Values(RerunCase{"Nothing", [](tessomar::FormState&) {}},
+                    RerunCase{"ResultsZeroed", [](tessomar::FormState& fs) { fs.RandomGrms = fs.RandomVel = 0; }},
+                    RerunCase{"OnePsd", [](tessomar::FormState& fs) { fs.BkPsd[5] *= 2; }},
+                    RerunCase{"OneFrequency", [](tessomar::FormState& fs) { fs.BkFreq[7] += 1; }},
+                    RerunCase{"NegativeZeroPsd", [](tessomar::FormState& fs) { fs.BkPsd[13] = -0.0f; }},
+                    RerunCase{"LastPointDropped", [](tessomar::FormState& fs) { fs.BkFreq[13] = fs.BkPsd[13] = 0; }},
+                    RerunCase{"PointsSwapped",
+                              [](tessomar::FormState& fs) {
+                                  std::swap(fs.BkFreq[2], fs.BkFreq[9]);
+                                  std::swap(fs.BkPsd[2], fs.BkPsd[9]);
+                              }}),
+    nameOf<RerunCase>);
 
 } // namespace
