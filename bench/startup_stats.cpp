@@ -36,15 +36,6 @@ std::optional<long> peakResidentKiB(std::string_view procStatus) {
     return std::nullopt;
 }
 
-std::optional<long long> schedRunNs(std::string_view schedstat) {
-    long long ns = 0;
-    const char* end = schedstat.data() + schedstat.size();
-    const auto [rest, ec] = std::from_chars(schedstat.data(), end, ns);
-    if (ec != std::errc() || rest == schedstat.data() || ns < 0) return std::nullopt;
-    if (rest != end && *rest != ' ' && *rest != '\n') return std::nullopt;
-    return ns;
-}
-
 bool painted(const std::vector<std::uint32_t>& pixels, std::uint32_t sentinel, std::uint32_t mask) {
     if (pixels.empty()) return false;
     return std::none_of(pixels.begin(), pixels.end(), [&](std::uint32_t p) { return (p & mask) == (sentinel & mask); });

@@ -15,9 +15,6 @@ double median(std::vector<double> samples);
 // "VmHWM:   41236 kB" from the text of /proc/<pid>/status, in KiB.
 std::optional<long> peakResidentKiB(std::string_view procStatus);
 
-// Time on the CPU in ns, the first field of the text of /proc/<pid>/task/<tid>/schedstat.
-std::optional<long long> schedRunNs(std::string_view schedstat);
-
 // A window counts as painted when none of the sampled pixels still shows the
 // sentinel colour the probe gave the root window: a Qt top-level has no
 // background of its own, so until its first frame lands the root shows

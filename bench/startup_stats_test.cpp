@@ -51,27 +51,6 @@ INSTANTIATE_TEST_SUITE_P(
                     PeakCase{"Empty", "", std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 
-struct SchedCase {
-    const char* name;
-    const char* text;
-    std::optional<long long> expected;
-};
-
-class SchedRunTest : public testing::TestWithParam<SchedCase> {};
-
-TEST_P(SchedRunTest, ReadsTheFirstFieldInNanoseconds) {
-    EXPECT_EQ(bench::schedRunNs(GetParam().text), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Schedstat, SchedRunTest,
-                         testing::Values(SchedCase{"ThreeFields", "48123456 1200345 57\n", 48123456},
-                                         SchedCase{"BeyondThirtyTwoBits", "9876543210123 0 1\n", 9876543210123LL},
-                                         SchedCase{"OnlyOneField", "5000", 5000}, SchedCase{"Empty", "", std::nullopt},
-                                         SchedCase{"NotANumber", "abc 1 2\n", std::nullopt},
-                                         SchedCase{"Negative", "-5 1 2\n", std::nullopt},
-                                         SchedCase{"GarbageAfterNumber", "12x 1 2\n", std::nullopt}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
 constexpr std::uint32_t kSentinel = 0x3A0B6D;
 
 struct PaintedCase {
