@@ -131,9 +131,28 @@ bool waitEvent(Display* d, Clock::time_point deadline, XEvent& ev) {
     return true;
 }
 
+// A window already on the display would show through the new one in place
+// of the root's colour and pass for its first frame.
+bool otherWindowShown(Display* d) {
+    Window root = 0, parent = 0, *children = nullptr;
+    unsigned count = 0;
+    if (!XQueryTree(d, DefaultRootWindow(d), &root, &parent, &children, &count)) return false;
+    bool shown = false;
+    for (unsigned i = 0; i < count && !shown; ++i) {
+        XWindowAttributes attrs;
+        shown = XGetWindowAttributes(d, children[i], &attrs) && attrs.map_state == IsViewable;
+    }
+    if (children) XFree(children);
+    return shown;
+}
+
 Run measure(Display* d, const std::string& program, int settleMs, std::chrono::milliseconds timeout) {
     Run run;
     drain(d);
+    if (otherWindowShown(d)) {
+        run.error = "another window is shown on the display";
+        return run;
+    }
     const auto t0 = Clock::now();
     const pid_t pid = fork();
     if (pid < 0) {

@@ -7,7 +7,9 @@
 #include <cstdlib>
 #include <regex>
 #include <string>
+#include <csignal>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -67,6 +69,26 @@ TEST(FirstFrameProbe, WindowThatNeverPaintsIsAFailureNotAFigure) {
     EXPECT_EQ(out.status, 1) << out.text;
     EXPECT_TRUE(out.runs.empty()) << out.text;
     EXPECT_NE(out.text.find("window never painted"), std::string::npos) << out.text;
+}
+
+// A painted window already on the display would show through the measured
+// one and pass for its first frame.
+TEST(FirstFrameProbe, WindowAlreadyShownIsAFailureNotAFigure) {
+    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs an X display";
+    const pid_t other = fork();
+    ASSERT_GE(other, 0);
+    if (other == 0) {
+        setenv("LATE_PAINT_MS", "0", 1);
+        execl(LATE_PAINTER, LATE_PAINTER, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    ProbeOutput out; // until the other window is up
+    for (int i = 0; i < 50 && out.text.find("another window") == std::string::npos; ++i) out = probe(0);
+    kill(other, SIGTERM);
+    waitpid(other, nullptr, 0);
+    EXPECT_EQ(out.status, 1) << out.text;
+    EXPECT_TRUE(out.runs.empty()) << out.text;
+    EXPECT_NE(out.text.find("another window is shown"), std::string::npos) << out.text;
 }
 
 } // namespace
