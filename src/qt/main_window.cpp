@@ -106,7 +106,7 @@ QWidget* MainWindow::createWidget(tk::Control& control) {
         });
         break;
     case tk::Kind::ScrollBar: {
-        auto* bar = new QScrollBar(Qt::Vertical, this);
+        auto* bar = new ScrollBarWidget(this);
         // A drag is reported once, when the thumb is let go.
         bar->setTracking(false);
         bar->setContextMenuPolicy(Qt::NoContextMenu);

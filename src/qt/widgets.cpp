@@ -39,4 +39,37 @@ void PictureWidget::paintEvent(QPaintEvent*) {
     p.drawPixmap(QPoint(0, 0), m_pixmap);
 }
 
+ScrollBarWidget::Look ScrollBarWidget::look() const {
+    QStyleOptionSlider opt;
+    initStyleOption(&opt);
+    return {opt.state,          opt.minimum,          opt.maximum,         opt.sliderPosition,
+            opt.singleStep,     opt.pageStep,         opt.rect.size(),     palette().cacheKey(),
+            devicePixelRatioF(), style()};
+}
+
+void ScrollBarWidget::paintEvent(QPaintEvent* e) {
+    if (underMouse() || isSliderDown()) {
+        QScrollBar::paintEvent(e);
+        return;
+    }
+    if (const Look now = look(); m_picture.isNull() || !(now == m_drawn)) {
+        // As QScrollBar draws itself with no part of it hovered or pressed.
+        QStyleOptionSlider opt;
+        initStyleOption(&opt);
+        opt.subControls = QStyle::SC_All;
+        opt.activeSubControls = QStyle::SC_None;
+        m_picture = QPixmap(size() * now.ratio);
+        m_picture.setDevicePixelRatio(now.ratio);
+        m_picture.fill(Qt::transparent);
+        QPainter painter(&m_picture);
+        painter.setPen(palette().color(foregroundRole()));
+        painter.setBrush(palette().brush(backgroundRole()));
+        painter.setFont(font());
+        style()->drawComplexControl(QStyle::CC_ScrollBar, &opt, &painter, this);
+        m_drawn = now;
+    }
+    QPainter p(this);
+    p.drawPixmap(0, 0, m_picture);
+}
+
 } // namespace tessomar::view

@@ -2,6 +2,8 @@
 
 #include <QPixmap>
 #include <QPoint>
+#include <QScrollBar>
+#include <QStyleOption>
 #include <QWidget>
 
 #include <functional>
@@ -36,6 +38,34 @@ private:
     Source m_source;
     QPixmap m_pixmap;
     qreal m_ratio = 0;
+};
+
+// A scroll bar that keeps its last picture while nothing it shows changes.
+// Mode switches repaint the whole window, and the style's shaded groove and
+// slider (gradient fills that Qt's raster engine splits over worker threads)
+// cost more than the rest of the window's widgets together. Under the mouse
+// it is drawn afresh every time, so hover and press feedback stay live.
+class ScrollBarWidget : public QScrollBar {
+public:
+    explicit ScrollBarWidget(QWidget* parent) : QScrollBar(Qt::Vertical, parent) {}
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    struct Look {
+        QStyle::State state;
+        int minimum, maximum, position, singleStep, pageStep;
+        QSize size;
+        qint64 palette;
+        qreal ratio;
+        const QStyle* style;
+        bool operator==(const Look&) const = default;
+    };
+    Look look() const;
+
+    QPixmap m_picture;
+    Look m_drawn{};
 };
 
 } // namespace tessomar::view

@@ -3,6 +3,8 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
+#include <QScrollBar>
 
 using namespace tessomar::testing;
 
@@ -77,6 +79,39 @@ private slots:
         QVERIFY2(held > 20, "the rows below the Sine screen wait for the first frame");
         for (const char* later : {"F(8)", "RanHelp", "ShockHelp"})
             QTRY_VERIFY2(fresh->findChild<QWidget*>(QString::fromLatin1(later)), later);
+    }
+
+    // The scroll bar keeps its picture while nothing it shows changes, and is
+    // drawn afresh for each change the user must see.
+    void scrollBarIsDrawnAgainOnlyWhenItChanges() {
+        struct CountingStyle : QProxyStyle {
+            int draws = 0;
+            void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                                    const QWidget* widget) const override {
+                if (control == CC_ScrollBar) ++const_cast<CountingStyle*>(this)->draws;
+                QProxyStyle::drawComplexControl(control, option, painter, widget);
+            }
+        };
+        auto* bar = widget<QScrollBar>(*w, "Scroll");
+        QVERIFY(bar);
+        CountingStyle style;
+        bar->setStyle(&style);
+        press({"RandomButton"});
+        auto& core = w->core();
+        core.Scroll.setMax(42);
+        w->sync();
+        bar->repaint();
+        const int first = style.draws;
+        const QImage before = bar->grab().toImage();
+        bar->repaint();
+        bar->repaint();
+        QCOMPARE(style.draws, first);
+        core.Scroll.setValue(20);
+        w->sync();
+        bar->repaint();
+        QCOMPARE(style.draws, first + 1);
+        QVERIFY(bar->grab().toImage() != before);
+        bar->setStyle(nullptr);
     }
 
     void focusCatchersAreNeverExposed() {
