@@ -48,11 +48,17 @@ ScrollBarWidget::Look ScrollBarWidget::look() const {
 }
 
 void ScrollBarWidget::paintEvent(QPaintEvent* e) {
-    if (underMouse() || isSliderDown()) {
+    const Look now = look();
+    // Drawn directly the first time a look is shown (the window's first
+    // frame among them); kept as a picture once the same look comes again.
+    const bool again = now == m_shown;
+    m_shown = now;
+    if (!again || underMouse() || isSliderDown()) {
+        m_picture = QPixmap();
         QScrollBar::paintEvent(e);
         return;
     }
-    if (const Look now = look(); m_picture.isNull() || !(now == m_drawn)) {
+    if (m_picture.isNull()) {
         // As QScrollBar draws itself with no part of it hovered or pressed.
         QStyleOptionSlider opt;
         initStyleOption(&opt);
@@ -66,7 +72,6 @@ void ScrollBarWidget::paintEvent(QPaintEvent* e) {
         painter.setBrush(palette().brush(backgroundRole()));
         painter.setFont(font());
         style()->drawComplexControl(QStyle::CC_ScrollBar, &opt, &painter, this);
-        m_drawn = now;
     }
     QPainter p(this);
     p.drawPixmap(0, 0, m_picture);

@@ -64,8 +64,8 @@ private:
     };
     Look look() const;
 
-    QPixmap m_picture;
-    Look m_drawn{};
+    QPixmap m_picture; // of m_shown, once it has been shown twice
+    Look m_shown{};
 };
 
 } // namespace tessomar::view
