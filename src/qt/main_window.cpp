@@ -65,12 +65,11 @@ MainWindow::MainWindow(float twipsPerPixel, QWidget* parent) : QWidget(parent) {
 MainWindow::~MainWindow() = default;
 
 // The widget drawing one control; the hidden focus catchers never get here.
-QWidget* MainWindow::createWidget(tk::Control& control) {
-    tk::Control* c = &control;
+QWidget* MainWindow::createWidget(tk::Control& c) {
     QWidget* w = nullptr;
-    switch (c->kind()) {
+    switch (c.kind()) {
     case tk::Kind::TextBox:
-        if (isHelpPanel(*c)) {
+        if (isHelpPanel(c)) {
             auto* panel = new QPlainTextEdit(this);
             panel->setReadOnly(true);
             panel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -99,9 +98,9 @@ QWidget* MainWindow::createWidget(tk::Control& control) {
     }
     case tk::Kind::CommandButton:
         w = new QPushButton(this);
-        connect(static_cast<QPushButton*>(w), &QPushButton::clicked, this, [this, c] {
+        connect(static_cast<QPushButton*>(w), &QPushButton::clicked, this, [this, &c] {
             if (m_syncing) return;
-            m_core.click(*c);
+            m_core.click(c);
             sync();
         });
         break;
@@ -115,7 +114,7 @@ QWidget* MainWindow::createWidget(tk::Control& control) {
         break;
     }
     case tk::Kind::PictureBox:
-        w = new PictureWidget(this, c->baseName() == "ShockHelp" ? PictureWidget::Source(shockHelpPixmap)
+        w = new PictureWidget(this, c.baseName() == "ShockHelp" ? PictureWidget::Source(shockHelpPixmap)
                                                                  : PictureWidget::Source(bannerPixmap));
         break;
     case tk::Kind::Line:

@@ -66,7 +66,7 @@ private:
         bool built = false; // its widget (or that it has none) is settled
     };
 
-    QWidget* createWidget(tk::Control& control);
+    QWidget* createWidget(tk::Control& c);
     void buildWidgets(bool onScreenOnly);
     void bind(Binding& b, QWidget* w);
     void syncBinding(Binding& b);
