@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cmath>
 #include <sstream>
 #include <string>
@@ -24,9 +23,9 @@ namespace {
 // Entries 1, 2, ... hold the points; entry 0 is the guard slot.
 struct Spectrum {
     Spectrum(const char* n, psd::Column f, psd::Column p, float g, float v, float d, const char* s = "")
-        : name(n), freq(f), psd(p), grms(g), vel(v), disp(d), shown(s) {}
+        : name(n), freq(f), level(p), grms(g), vel(v), disp(d), shown(s) {}
     const char* name;
-    psd::Column freq, psd;
+    psd::Column freq, level;
     float grms, vel, disp; // NaN: a sum below zero
     std::string shown;     // English g rms, ips, in.; Metric m/s, mm
 };
@@ -35,10 +34,10 @@ class Integration : public testing::TestWithParam<Spectrum> {};
 
 TEST_P(Integration, GivesTheClosedFormIntegralsUnderItsRules) {
     const Spectrum& c = GetParam();
-    psd::Column f = c.freq, p = c.psd, written = c.psd;
+    psd::Column f = c.freq, p = c.level, written = c.level;
     const psd::Results r = psd::results(psd::integrate(f, p));
     // The stand-in for a PSD of 0 is written into the table, which shows what was integrated.
-    for (int k = 1; c.freq[k] != 0; ++k) written[k] = c.psd[k] == 0 ? 1e-9f : c.psd[k];
+    for (int k = 1; c.freq[k] != 0; ++k) written[k] = c.level[k] == 0 ? 1e-9f : c.level[k];
     EXPECT_EQ(p, written);
     for (const auto& [got, want] : {std::pair{r.grms, c.grms}, {r.vel, c.vel}, {r.disp, c.disp}})
         EXPECT_TRUE(got == want || std::fabs(got - want) <= 1e-6f * want || (std::isnan(got) && std::isnan(want)))
@@ -96,9 +95,11 @@ INSTANTIATE_TEST_SUITE_P(
 // empty entry is overwritten.
 TEST(Sort, ClosesGapsAndOrdersStablyByFrequency) {
     psd::Column f{}, p{0, .5f};
-    for (const auto& [k, freq, psd] :
-         {std::tuple{3, 500.0f, .2f}, {7, 30.0f, .1f}, {10, 100.0f, .3f}, {20, 100.0f, .1f}, {50, 40.0f, .9f}})
-        f[k] = freq, p[k] = psd;
+    for (const auto& [k, hz, level] :
+         {std::tuple{3, 500.0f, .2f}, {7, 30.0f, .1f}, {10, 100.0f, .3f}, {20, 100.0f, .1f}, {50, 40.0f, .9f}}) {
+        f[k] = hz;
+        p[k] = level;
+    }
     psd::sortBreakPoints(f, p);
     EXPECT_EQ(f, (psd::Column{0, 30, 40, 100, 100, 500}));
     EXPECT_EQ(p, (psd::Column{0, .1f, .9f, .3f, .1f, .2f}));
@@ -115,12 +116,12 @@ struct Screen {
         w.click(w.RandomButton);
     }
     // Keys for the focused control: '\t' Tab, '\b' Shift+Tab, '\x18' cut,
-    // '\x01' to '\x03' the arrows Up, Down and Left; the rest is typed.
+    // '\x01' and '\x02' the arrows Up and Down; the rest is typed.
     void keys(std::string_view text) {
         for (char c : text) {
             if (c == '\t' || c == '\b') w.pressTab(c == '\b');
             if (c == '\x18') w.cut();
-            if (c >= 1 && c <= 3) w.keyDown(std::array{tk::key::Up, tk::key::Down, tk::key::Left}[c - 1], 0);
+            if (c == 1 || c == 2) w.keyDown(c == 1 ? tk::key::Up : tk::key::Down, 0);
             if (c == '\r' || c >= ' ') w.keyPress(c);
         }
     }
@@ -129,8 +130,8 @@ struct Screen {
     // "results" and "k<entry>" (the stored point).
     std::string probe(const std::string& what) {
         const auto pair = [](int a, int b) { return std::to_string(a) + "/" + std::to_string(b); };
-        const auto* box = static_cast<const tk::TextBox*>(w.focused());
-        if (what == "focus") return box->name();
+        const auto* box = dynamic_cast<const tk::TextBox*>(w.focused());
+        if (what == "focus") return w.focused()->name();
         if (what == "scroll") return pair(w.Scroll.Value(), w.Scroll.Max());
         if (what == "rows") return pair(w.fs.EditRow, w.fs.FocusRow);
         if (what == "sel") return pair(box->SelStart(), box->SelLength());
@@ -142,7 +143,7 @@ struct Screen {
     }
 };
 
-const std::string up = "\x01", down = "\x02", left = "\x03", tab = "\t", backTab = "\b", cut = "\x18";
+const std::string up = "\x01", down = "\x02", tab = "\t", backTab = "\b", cut = "\x18";
 
 // n points typed with Enter from F(0): 100, 200, ... Hz at 0.05 and 0.02 in turn.
 std::string points(int n) {
@@ -152,7 +153,7 @@ std::string points(int n) {
 }
 const std::string kThree = "20\r0.04\r80\r0.04\r350\r0.04\r";
 
-// Scrolls to a value (0: as it is), clicks the named control (a box with
+// Scrolls to a value (0: as it is), clicks the named control (a box gets
 // its text selected, ready to be typed over), then types.
 using Step = std::tuple<int, const char*, std::string>;
 
@@ -171,11 +172,8 @@ TEST_P(Table, ShowsAndHoldsWhatTheUserDid) {
     s.keys(GetParam().typed);
     for (const auto& [value, click, typed] : GetParam().steps) {
         if (value > 0) s.w.Scroll.setValue(value);
-        tk::Control* c = s.w.find(click);
-        auto* box = dynamic_cast<tk::TextBox*>(c);
-        if (box) s.w.clickText(*box, 0);
-        if (box) s.w.selectAll();
-        if (!box) s.w.click(*c);
+        s.w.click(*s.w.find(click));
+        s.w.selectAll();
         s.keys(typed);
     }
     std::istringstream want(GetParam().want);

@@ -29,12 +29,16 @@ std::uint32_t Source::pick(std::uint32_t n) {
 
 namespace {
 
+// The hidden focus catchers (VelTab, TabBounce, ...) only hand the focus on:
+// no one sees or clicks them.
+bool catcher(const tk::Control& c) { return c.baseName().ends_with("Tab") || c.baseName().ends_with("Bounce"); }
+
 // The control a click at a point of the client area lands on: the one in
 // front that takes the mouse (labels and lines are drawn on the window).
 const tk::Control* hit(const tk::Window& w, float x, float y) {
     const tk::Control* front = nullptr;
     for (const tk::Control* c : w.controls())
-        if (c->kind() != tk::Kind::Label && c->kind() != tk::Kind::Line && c->Visible && x >= c->Left &&
+        if (c->kind() != tk::Kind::Label && c->kind() != tk::Kind::Line && !catcher(*c) && c->Visible && x >= c->Left &&
             x < c->Left + c->Width && y >= c->Top && y < c->Top + c->Height && (!front || c->zOrder < front->zOrder))
             front = c;
     return y >= 0 && y < w.clientHeight() ? front : nullptr;
@@ -133,8 +137,7 @@ public:
         m_edited = (roll >= 58 && roll < 68 && code == key::Delete) || (roll >= 68 && roll < 74 && m_focusBefore);
         if (roll < 58) return perform([&] { w.pressTab(shift); }, "Tab" + with);
         if (roll < 68) return perform([&] { w.keyDown(code, shift); }, "key down " + std::to_string(code) + with);
-        if (roll < 74 && !m_focusBefore) return ""; // nothing to paste into
-        if (roll < 74) return perform([&] { w.paste(text); }, "paste \"" + text + "\"");
+        if (roll < 74) return m_focusBefore ? perform([&] { w.paste(text); }, "paste \"" + text + "\"") : "";
         if (roll < 94) return click(s);
         return perform([&] { w.pressAccessKey(letter); }, std::string("Alt+") + letter);
     }
@@ -146,7 +149,7 @@ public:
         const auto& f = s.BkFreq;
         const auto& p = s.BkPsd;
         const tk::ScrollBar& bar = w.Scroll;
-        // What the user typed, pasted or cut stays theirs until the program writes the box.
+        // What the user typed, pasted or deleted stays theirs until the program writes the box.
         if (m_edited && m_focusBefore && m_focusBefore == w.focused())
             m_userText[m_focusBefore] = m_focusBefore->Text();
         // No completed break point disappears unless a handler was entitled to it.
@@ -222,9 +225,7 @@ public:
             if (!random) field(w.Frequency, s.SineFreq, 0.01, P::Fixed2);
         }
         const tk::Control* in = w.focused();
-        // The hidden focus catchers (VelTab, TabBounce, ...) hand the focus on at once.
-        const bool held =
-            in && !in->baseName().ends_with("Tab") && !in->baseName().ends_with("Bounce") && w.canTakeFocus(*in);
+        const bool held = in && !catcher(*in) && w.canTakeFocus(*in);
         if (!held) fail("focus", in ? in->name() : "nothing", " has the focus, hidden or below the client area");
         // Keys change what a box or the scroll bar holds: some of it lies in
         // sight, in front. (A button under a panel only clicks.)
