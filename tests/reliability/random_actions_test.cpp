@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <iostream>
 
@@ -19,7 +20,8 @@ TEST(RandomActions, EveryInvariantHoldsAfterEveryActionOnEveryScreen) {
     for (const Screen& screen : {Screen{"DesignScale", 15.1f, 0}, Screen{"DesignScaleWithFrame", 15.1f, 450},
                                  Screen{"At96Dpi", 15.0f, 0}, Screen{"At120DpiWithFrame", 12.0f, 390}}) {
         // Each screen its own sequences; each session its own seed and length.
-        Source seeds(static_cast<std::uint64_t>(seed * 1000003 + screen.twipsPerPixelX * 100 + screen.frameHeight));
+        Source seeds(static_cast<std::uint64_t>(seed) * 1000003u +
+                     std::lround(screen.twipsPerPixelX * 100 + screen.frameHeight));
         long session = 0, done = 0;
         for (long length = 0; done < budget; done += length, ++session) {
             Source src(seeds.pick(UINT32_MAX));
