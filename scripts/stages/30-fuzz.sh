@@ -36,8 +36,9 @@ fuzz() {
     passed=$((passed + 1))
   else
     echo "$name: FAILED after ${runs:-?} inputs; the input is in $dir/fuzz/artifacts/"
-    grep -E 'fuzz: |ERROR|runtime error|SUMMARY' "$log" | head -20
-    sed -n '/^tessomar::Tessomar w;/,/script:/p' "$log"
+    # What broke and, for the window, the actions that led there.
+    grep -E 'ERROR|runtime error|SUMMARY' "$log" | head -20
+    sed -n '/^[a-z]*_fuzz: /,/^$/p' "$log" | head -80
     failed=$((failed + 1))
   fi
   rm -rf "$work" "$log"
@@ -46,14 +47,14 @@ fuzz numbers_fuzz numbers
 fuzz window_fuzz window
 
 log=$(mktemp)
-TESSOMAR_RANDOM_ACTIONS=$actions "$dir/tests/reliability_tests" --gtest_filter='Screens/RandomActions.*' >"$log" 2>&1
+TESSOMAR_RANDOM_ACTIONS=$actions "$dir/tests/reliability_tests" --gtest_filter='RandomActions.*' >"$log" 2>&1
 rc=$?
 grep '^random actions' "$log"
 if [ $rc -eq 0 ]; then
   passed=$((passed + 1))
 else
   echo "random actions: FAILED"
-  grep -v '^\[\|^random actions\|^Running main\|^Note: ' "$log" | sed '/^$/d'
+  grep -v '^\[\|^random actions\|^Running main\|^Note: ' "$log" | sed '/^$/d' | head -80
   failed=$((failed + 1))
 fi
 rm -f "$log"

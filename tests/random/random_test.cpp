@@ -1,0 +1,262 @@
+// The random calculator: the integration, the sort and the results' texts on
+// plain arrays, then the break-point table on a started window (commits,
+// scrolling, keys and focus, Delete Break Pt and Clear All) driven as a user
+// drives it. The integrals expected are the closed forms worked out
+// independently at high precision from the same 32-bit inputs.
+#include "frame/tessomar.h"
+#include "random/psd.h"
+#include "random/result_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+namespace psd = tessomar::psd;
+
+namespace {
+
+// Entries 1, 2, ... hold the points; entry 0 is the guard slot.
+struct Spectrum {
+    Spectrum(const char* n, psd::Column f, psd::Column p, float g, float v, float d, const char* s = "")
+        : name(n), freq(f), level(p), grms(g), vel(v), disp(d), shown(s) {}
+    const char* name;
+    psd::Column freq, level;
+    float grms, vel, disp; // NaN: a sum below zero
+    std::string shown;     // English g rms, ips, in.; Metric m/s, mm
+};
+
+class Integration : public testing::TestWithParam<Spectrum> {};
+
+TEST_P(Integration, GivesTheClosedFormIntegralsUnderItsRules) {
+    const Spectrum& c = GetParam();
+    psd::Column f = c.freq, p = c.level, written = c.level;
+    const psd::Results r = psd::results(psd::integrate(f, p));
+    // The stand-in for a PSD of 0 is written into the table, which shows what was integrated.
+    for (int k = 1; c.freq[k] != 0; ++k) written[k] = c.level[k] == 0 ? 1e-9f : c.level[k];
+    EXPECT_EQ(p, written);
+    for (const auto& [got, want] : {std::pair{r.grms, c.grms}, {r.vel, c.vel}, {r.disp, c.disp}})
+        EXPECT_TRUE(got == want || std::fabs(got - want) <= 1e-6f * want || (std::isnan(got) && std::isnan(want)))
+            << got << " for " << want;
+    const std::string shown = psd::grmsText(r.grms) + " " + psd::velText(r.vel, true) + " " +
+                              psd::dispText(r.disp, true) + " " + psd::velText(r.vel, false) + " " +
+                              psd::dispText(r.disp, false);
+    EXPECT_TRUE(c.shown.empty() || shown == c.shown) << shown;
+}
+
+const float kMargin = static_cast<float>(100.0f * 1.0001), kNaN = std::nanf("");
+psd::Column slope(double n) { return {0, 1e-12f, static_cast<float>(1e-12 * std::pow(1.1, n))}; } // from 1 to 1.1 Hz
+
+INSTANTIATE_TEST_SUITE_P(
+    Spectra, Integration,
+    testing::Values(
+        Spectrum("Empty", {}, {}, 0, 0, 0, "0.00 0.0 0.000 0.00 0.00"),
+        Spectrum("FourPoint", {0, 20, 80, 350, 2000}, {0, .01f, .04f, .04f, .007f}, 6.058182f, 6.208446f, 0.04590061f,
+                 "6.06 6.2 0.046 0.16 1.17"),
+        Spectrum("Flat", {0, 20, 2000}, {0, .04f, .04f}, 8.899438f, 8.202765f, 0.07575338f, "8.90 8.2 0.076 0.21 1.92"),
+        Spectrum("SlopeMinusOneTakesTheLogForm", {0, 100, 200}, {0, .1f, .05f}, 2.632769f, 3.569795f, 0.00898325f,
+                 "2.63 3.6 0.009 0.09 0.23"),
+        Spectrum("SlopesOneAndThreeTakeTheLogForms", {0, 100, 200, 400}, {0, .1f, .2f, 1.6f}, 12.84523f, 8.632997f,
+                 0.01373984f),
+        // Slopes -1.005, 0.995 and 3.005: just outside each window.
+        Spectrum("NearTheWindows", {0, 100, 200, 400, 800}, {0, .1f, 0.0498270132f, 0.0993092507f, 0.797232211f},
+                 13.083f, 5.591672f, 0.009610282f),
+        Spectrum("ZeroPsdAtEnd", {0, 20, 2000}, {0, .04f, 0}, 0.5344235f, 3.762491f, 0.05031245f),
+        Spectrum("ZeroPsd", {0, 20, 2000}, {0, 0, .04f}, 4.082045f, 0.4925874f, 0.0001447574f,
+                 "4.08 0.5 0.000 0.01 0.00"),
+        Spectrum("AtTheMargin", {0, 100, kMargin}, {0, .1f, .1f}, 0.03162615f, 0.05829782f, 0.0001855585f),
+        Spectrum("InsideTheMargin", {0, 100, std::nextafter(kMargin, 0.0f)}, {0, .1f, .1f}, 0, 0, 0),
+        Spectrum("SlopeBelowTheLimit", {0, 1, 1.1f}, slope(299.5), 0.09557158f, 16.06992f, 4.665853f),
+        Spectrum("SlopeAboveTheLimit", {0, 1, 1.1f}, slope(300.5), 0, 0, 0),
+        Spectrum("NegativeAgainstPositivePsd", {0, 20, 2000}, {0, .04f, -.04f}, 0, 0, 0),
+        Spectrum("NegativeSum", {0, 20, 2000}, {0, -.04f, -.04f}, kNaN, kNaN, kNaN, "---- ---- ---- ---- ----"),
+        // 20000^72 overflows in the first term: the segment adds nothing,
+        // though the later terms alone would not fail.
+        Spectrum("FailingTermEndsItsSegment", {0, 10000, 20000},
+                 {0, 1e-20f, static_cast<float>(1e-20 * std::pow(2.0, 71))}, 0, 0, 0),
+        // 0.001^-103 overflows in the displacement term: the others stay.
+        Spectrum("TermsAddedBeforeAFailingOneStay", {0, 0.001f, 0.002f},
+                 {0, 1, static_cast<float>(std::pow(2.0, -100))}, 0.003178209f, 580.052063f, 0),
+        Spectrum("OverflowingSegmentLeavesTheNext", {0, 100, 110, 200}, {0, 0, 1, .3f}, 7.022495f, 9.251487f,
+                 0.02214031f),
+        // Only the stored value decides what is past its digits, so both unit systems agree.
+        Spectrum("PastTheDigitsOfAFloat", {0, 1e-15f, 1e-14f}, {0, 1, 1}, 9.486833e-08f, 5.530303e09f, 1.070779e24f,
+                 "0.00 5530302976.0 ---- 140469695.59 ----"),
+        Spectrum("BeyondTheFloatRange", {0, 1e-25f, 1e-24f}, {0, 1000, 1000}, 3e-11f, 1.748835e16f, INFINITY,
+                 "0.00 ---- ---- ---- ----")),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Gaps close up and the points go in ascending frequency, equal ones in
+// their order, each PSD travelling with its frequency; a stray PSD in an
+// empty entry is overwritten.
+TEST(Sort, ClosesGapsAndOrdersStablyByFrequency) {
+    psd::Column f{}, p{0, .5f};
+    for (const auto& [k, hz, level] :
+         {std::tuple{3, 500.0f, .2f}, {7, 30.0f, .1f}, {10, 100.0f, .3f}, {20, 100.0f, .1f}, {50, 40.0f, .9f}}) {
+        f[k] = hz;
+        p[k] = level;
+    }
+    psd::sortBreakPoints(f, p);
+    EXPECT_EQ(f, (psd::Column{0, 30, 40, 100, 100, 500}));
+    EXPECT_EQ(p, (psd::Column{0, .1f, .9f, .3f, .1f, .2f}));
+}
+
+// ---- The break-point table ----
+
+struct Screen {
+    tessomar::Tessomar w;
+    Screen() {
+        w.twipsPerPixelX = 15.1f;
+        w.load();
+        w.activate();
+        w.click(w.RandomButton);
+    }
+    // Keys for the focused control: '\t' Tab, '\b' Shift+Tab, '\x18' cut,
+    // '\x01' and '\x02' the arrows Up and Down; the rest is typed.
+    void keys(std::string_view text) {
+        for (char c : text) {
+            if (c == '\t' || c == '\b') w.pressTab(c == '\b');
+            if (c == '\x18') w.cut();
+            if (c == 1 || c == 2) w.keyDown(c == 1 ? tk::key::Up : tk::key::Down, 0);
+            if (c == '\r' || c >= ' ') w.keyPress(c);
+        }
+    }
+    // What a user or a developer reads: a box's text, or "focus", "scroll"
+    // (Value/Max), "rows" (EditRow/FocusRow), "sel" (of the focused box),
+    // "results" and "k<entry>" (the stored point).
+    std::string probe(const std::string& what) {
+        const auto pair = [](int a, int b) { return std::to_string(a) + "/" + std::to_string(b); };
+        const auto* box = dynamic_cast<const tk::TextBox*>(w.focused());
+        if (what == "focus") return w.focused()->name();
+        if (what == "scroll") return pair(w.Scroll.Value(), w.Scroll.Max());
+        if (what == "rows") return pair(w.fs.EditRow, w.fs.FocusRow);
+        if (what == "sel") return pair(box->SelStart(), box->SelLength());
+        if (what == "results") return w.Acceleration.Text() + "|" + w.Velocity.Text() + "|" + w.Displacement.Text();
+        if (what[0] != 'k') return static_cast<const tk::TextBox*>(w.find(what))->Text();
+        std::ostringstream out;
+        out << w.fs.BkFreq[std::stoul(what.substr(1))] << ":" << w.fs.BkPsd[std::stoul(what.substr(1))];
+        return out.str();
+    }
+};
+
+const std::string up = "\x01", down = "\x02", tab = "\t", backTab = "\b", cut = "\x18";
+
+// n points typed with Enter from F(0): 100, 200, ... Hz at 0.05 and 0.02 in turn.
+std::string points(int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i) out += std::to_string(100 * (i + 1)) + (i % 2 ? "\r0.02\r" : "\r0.05\r");
+    return out;
+}
+const std::string kThree = "20\r0.04\r80\r0.04\r350\r0.04\r";
+
+// Scrolls to a value (0: as it is), clicks the named control (a box gets
+// its text selected, ready to be typed over), then types.
+using Step = std::tuple<int, const char*, std::string>;
+
+struct Case {
+    Case(const char* n, std::string t, std::vector<Step> s, const char* w) : name(n), typed(t), steps(s), want(w) {}
+    const char* name;
+    std::string typed; // from F(0) of the empty table
+    std::vector<Step> steps;
+    const char* want; // probe=value ...
+};
+
+class Table : public testing::TestWithParam<Case> {};
+
+TEST_P(Table, ShowsAndHoldsWhatTheUserDid) {
+    Screen s;
+    s.keys(GetParam().typed);
+    for (const auto& [value, click, typed] : GetParam().steps) {
+        if (value > 0) s.w.Scroll.setValue(value);
+        s.w.click(*s.w.find(click));
+        s.w.selectAll();
+        s.keys(typed);
+    }
+    std::istringstream want(GetParam().want);
+    for (std::string item; want >> item;)
+        EXPECT_EQ(s.probe(item.substr(0, item.find('='))), item.substr(item.find('=') + 1)) << item;
+}
+
+std::string nameOf(const testing::TestParamInfo<Case>& info) { return info.param.name; }
+
+INSTANTIATE_TEST_SUITE_P(
+    Scenarios, Table,
+    testing::Values(
+        Case("FirstPointLeavesTheResultsBlank", "20\r0.01\r", {}, "focus=F(1) sel=0/4 k1=20:0.01 results=||"),
+        Case("SecondPointIntegrates", "20\r0.01\r80\r0.04\r", {}, "focus=F(2) results=1.22|4.9|0.045"),
+        Case("FrequencyCommitsAsShownAndSelectsThePsd", "20.004\r", {}, "focus=A(0) sel=0/8 k1=20:0 F(0)=20.00"),
+        Case("FiftyPointsWalkToTheEnd", points(50), {}, "scroll=42/42 B(8)=50 F(8)=5000.00 results=12.66|3.3|0.007"),
+        // The PSD of 0 stands in as 1e-9, too steep a slope for the last segment to add anything.
+        Case("EntryFiftyAlwaysIntegrates", points(50), {{0, "A(8)", "0\r"}}, "focus=F(8) results=12.53|3.3|0.007"),
+        Case("StaysOnARowWithoutPsd", "20\r0.01\r80\r0\r", {}, "focus=F(1)"),
+        Case("TypingAFrequencyBlanksTheResults", points(2), {{0, "F(1)", "7"}}, "results=||"),
+        Case("TypingAPsdBlanksTheResults", points(2), {{0, "A(1)", "7"}}, "results=||"),
+        // Asked again for the same table, the integration restores its results.
+        Case("SameTableRestoresTheResults", points(2), {{0, "A(1)", "0.02"}, {0, "B(1)", ""}},
+             "results=1.76|2.4|0.006"),
+        // Commits
+        Case("FrequencyAboveTheLimit", "25000\r", {}, "k1=20000:0 F(0)=20000.00"),
+        Case("NegativeFrequency", "-150\r", {}, "k1=150:0 F(0)=150.00"),
+        Case("PsdBelowMinusTheLimit", "20\r-2000\r", {}, "k1=20:1000 A(0)=1000.000000"),
+        Case("NegativePsd", "20\r-0.5", {{0, "B(0)", ""}}, "k1=20:-0.5 A(0)=-0.500000"),
+        // Cut, not typed: typing alone blanks the results.
+        Case("ZeroFrequencyBlanksTheResults", points(5), {{0, "F(3)", cut}, {0, "B(3)", ""}}, "k4=0:0.02 results=||"),
+        Case("ZeroInTheLastEntryKeepsTheResults", points(5), {{0, "F(4)", cut}, {0, "B(4)", ""}},
+             "k5=0:0.05 results=3.61|3.0|0.006"),
+        Case("PointInAGapIsSortedIn", kThree, {{0, "A(2)", ""}, {0, "F(4)", "2000\r0.007\r"}},
+             "k4=2000:0.007 k5=0:0 F(3)=2000.00 results=6.13|8.1|0.076"),
+        Case("FilledBottomRowOpensALine", points(8) + "5000", {{0, "A(8)", "0.01"}, {0, "B(8)", ""}},
+             "scroll=1/2 k9=5000:0.01"),
+        Case("RangeNeverShrinks", points(20), {{2, "F(8)", "7"}, {0, "B(8)", ""}}, "scroll=2/13 k1=7:0.02"),
+        // Leaving a half-filled row for another one resets it.
+        Case("PsdTooSmallToShowToAFrequency", points(6), {{0, "A(2)", "4e-7"}, {0, "F(5)", ""}},
+             "focus=F(5) F(2)=300.00 A(2)=0.000000 k3=300:0 rows=2/5 k6=600:0.02"),
+        Case("NegativePsdToAPsd", points(6), {{0, "A(2)", "-0.5"}, {0, "A(5)", ""}},
+             "focus=A(5) F(2)=0.00 A(2)=0.000000 k3=0:0 rows=5/5"),
+        Case("HalfFilledToHalfFilledFrequency", kThree + "70", {{0, "F(6)", ""}}, "focus=F(3) rows=3/3 k4=70:0"),
+        Case("HalfFilledToHalfFilledPsd", kThree + "70", {{0, "A(6)", ""}}, "focus=A(3) rows=3/3 k4=0:0"),
+        // From a half-filled row to an empty one: to the first free entry, in the bottom row.
+        Case("HalfFilledToHalfFilledScrollsToTheFreeEntry", points(20), {{13, "A(0)", "0"}, {0, "F(8)", ""}},
+             "scroll=5/13 focus=F(8) rows=8/8 B(8)=13"),
+        Case("RowZeroResetsNothing", "20\r0.01\r50", {{0, "F(0)", ""}}, "k2=50:0 F(1)=50.00 rows=0/0"),
+        // Twelve points: the range is 1 to 5. The arrows follow the screen.
+        Case("UpGoesToTheRowAbove", points(12), {{1, "F(3)", up}}, "focus=F(2) scroll=1/5"),
+        Case("DownGoesToTheRowBelow", points(12), {{1, "F(3)", down}}, "focus=F(4) scroll=1/5"),
+        Case("UpAtTheTopScrollsBack", points(12), {{5, "F(0)", up}}, "focus=F(0) scroll=4/5 B(0)=04"),
+        Case("DownAtTheBottomScrollsOn", points(12), {{3, "F(8)", down}}, "focus=F(8) scroll=4/5 B(8)=12"),
+        Case("TabFromTheBottomScrolls", points(12), {{3, "A(8)", tab}}, "focus=F(8) scroll=4/5"),
+        Case("ShiftTabFromTheTopScrollsBack", points(12), {{3, "F(0)", backTab}}, "focus=A(0) scroll=2/5"),
+        Case("ScrollingCommitsWhatWasTyped", points(12), {{5, "F(0)", "550" + up}},
+             "k5=550:0.05 F(1)=550.00 scroll=4/5 results=6.00|3.2|0.007"),
+        Case("DownOnAFilledBottomRowOpensTheNextLine", points(12), {{0, "A(8)", "0.02"}, {0, "F(8)", "1300" + down}},
+             "k13=1300:0.02 scroll=6/6 focus=F(8) B(8)=14"),
+        Case("DeleteRemovesTheEntryOfTheRowNumberClicked", points(12), {{5, "B(2)", ""}, {0, "DelBut", ""}},
+             "k7=800:0.02 k12=0:0 scroll=5/5 F(2)=800.00 results=5.77|3.2|0.006"),
+        Case("DeleteActsOnTheRowShownAtTheClick", points(12), {{5, "B(2)", ""}, {3, "DelBut", ""}},
+             "k4=400:0.02 k5=600:0.02 k12=0:0"),
+        Case("DeleteCommitsTheBoxBeingEditedFirst", kThree, {{0, "F(1)", "500"}, {0, "DelBut", ""}},
+             "k1=20:0.04 k2=500:0.04 k3=0:0 results=4.38|8.1|0.076"),
+        Case("ClearAllScrolledDown", points(20), {{12, "ClearBut", ""}},
+             "scroll=1/13 rows=8/8 B(0)=01 F(0)=0.00 A(0)=0.000000 F(8)=0.00 k20=0:0 results=0.00|0.0|0.000"),
+        Case("ClearAllAtTheTopInMetric", points(5), {{0, "MetricBut", ""}, {0, "ClearBut", ""}},
+             "k1=0:0 F(0)=0.00 results=0.00|0.00|0.00")),
+    nameOf);
+
+// Where the free entry cannot show: the table full, or the range left short
+// of it. (The other cases are the scenarios' moves between half-filled rows.)
+TEST(FindEnd, ShowsTheFreeEntryOrTheLastOneInTheBottomRow) {
+    for (const auto& [taken, range, want] : {std::tuple{50, 42, "42/42"}, {50, 5, "42/42"}, {19, 3, "12/12"}}) {
+        Screen s;
+        s.keys(points(taken));
+        s.w.Scroll.setMax(range);
+        s.w.Scroll.setValue(range);
+        s.w.FindEnd();
+        EXPECT_EQ(s.probe("scroll") + " " + s.probe("rows"), std::string(want) + " 8/8") << taken << " " << range;
+    }
+}
+
+} // namespace
