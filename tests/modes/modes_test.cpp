@@ -24,9 +24,9 @@ TEST_P(Modes, LeaveTheScreenOfTheMode) {
 }
 
 const ModeCase kModes[] = {
-    {"SineFromRandomHelpInMetric", 12, "@MetricBut @RandomButton @HelpBut @SineButton",
-     "1 L--|Half Sine Accl|Frequency|Hz|g's pk|mps pk|mm p-p -+++----- 4210 3020 3020 3020 3340 3550 T T T T- "
-     "0.00|0.00|0.00|0.00 WWWW SineButton"},
+    {"SineFromRandomHelpInMetricThenItsHelp", 12, "@MetricBut @RandomButton @HelpBut @SineButton @HelpBut @HelpBut",
+     "1 L--|Half Sine Accl|Frequency|Hz|g's pk|mps pk|mm p-p -+++--+-- 4210 3020 3020 3020 3340 3550 T T T T- "
+     "0.00|0.00|0.00|0.00 WWWW HelpBut"},
     {"SineByAccessKeyFromTerminalPeakEntries", 15.1f, "@ShockButton @AccelButton A5\r D5\r %S",
      "1 L--|Term Pk Accl|Frequency|Hz|g's pk|ips pk|in. p-p -+++----- 4210 3020 3020 3020 3340 3550 T T T T- "
      "0.00|0.0|0.000|0.00 WWWW SineButton"},
@@ -39,9 +39,9 @@ const ModeCase kModes[] = {
     {"RandomFromSineEntries", 15.1f, "A5\r F5\r @RandomButton",
      "0 -L-|Half Sine Accl|Frequency|Hz|g's rms|ips pk|in. p-p ----++--- 7470 2645 2645 2645 3005 3220 L L L -T "
      "0.00|0.0|0.000|5.00 WWWG F(0)*"},
-    {"RandomFromShockHelpInMetric", 12, "@MetricBut @ShockButton @HelpBut @RandomButton",
-     "0 -L-|Half Sine Accl|Duration|msec|g's rms|mps pk|mm p-p ----++--- 7470 2645 2645 2645 3005 3220 L L L -T "
-     "0.00|0.00|0.00|0.00 WWWW F(0)*"},
+    {"RandomFromShockHelpInMetricThenItsHelp", 12, "@MetricBut @ShockButton @HelpBut @RandomButton @HelpBut",
+     "0 -L-|Half Sine Accl|Duration|msec|g's rms|mps pk|mm p-p ----++-+- 7470 2645 2645 2645 3005 3220 L L L -T "
+     "0.00|0.00|0.00|0.00 WWWW HelpBut"},
     {"RandomAgainSelectsTheFirstFrequency", 15.1f, "@RandomButton F(0)2 @RandomButton",
      "0 -L-|Half Sine Accl|Frequency|Hz|g's rms|ips pk|in. p-p ----++--- 7470 2645 2645 2645 3005 3220 L L L -T "
      "0.00|0.0|0.000|0.00 WWWW F(0)*"},
@@ -57,14 +57,8 @@ const ModeCase kModes[] = {
     {"MetricInRandomShowsTheRandomResults", 15.1f, "V10\r D0.5\r @RandomButton @MetricBut",
      "0 -L-|Half Sine Accl|Frequency|Hz|g's rms|mps pk|mm. p-p ----++--- 7470 2645 2645 2645 3005 3220 L L L -T "
      "0.00|0.00|0.00|6.37 WWWW MetricBut"},
-    {"SineHelp", 12, "@HelpBut @HelpBut",
-     "1 L--|Half Sine Accl|Frequency|Hz|g's pk|ips pk|in. p-p -+++--+-- 4210 3020 3020 3020 3340 3550 T T T T- "
-     "0.00|0.0|0.000|0.00 WWWW HelpBut"},
     {"ShockHelpMakesTheWindowTaller", 12, "@ShockButton @AccelButton @HelpBut",
      "3 --L|Term Pk Accl|Duration|msec|g's pk|ips pk|in. p-p ++++----+ 7470 3020 3020 3020 3340 3550 T T T T- "
-     "0.00|0.0|0.000|0.00 WWWW HelpBut"},
-    {"RandomHelp", 15.1f, "@RandomButton @HelpBut",
-     "0 -L-|Half Sine Accl|Frequency|Hz|g's rms|ips pk|in. p-p ----++-+- 7470 2645 2645 2645 3005 3220 L L L -T "
      "0.00|0.0|0.000|0.00 WWWW HelpBut"},
 };
 INSTANTIATE_TEST_SUITE_P(Screens, Modes, testing::ValuesIn(kModes),

@@ -76,6 +76,7 @@ void set(tk::Control& c, const std::string& property, const std::string& v) {
     if (property == "Max") static_cast<tk::ScrollBar&>(c).setMax(n);
     if (property == "Locked") box().Locked = n;
     if (property == "MultiLine") box().MultiLine = n;
+    if (property == "SelStart") box().setSelStart(n);
     if (property == "Panel") { // in front of all, from the left edge: top,height,width
         std::sscanf(v.c_str(), "%f,%f,%f", &c.Top, &c.Height, &c.Width);
         c.Left = 0, c.zOrder = -1, c.coversBeneath = true;
@@ -144,6 +145,7 @@ TEST_P(Window, RaisesItsEventsAndEndsInItsState) {
 }
 
 const Case kCases[] = {
+    // Focus moves, tab order, clicks, access keys.
     {"LoserLosesThenTargetGains", "One Two", "One+,One-,Two+ @Two |"},
     {"MoveInsideLostFocusRunsThenTheMoveUnderWayWins", "One-Three One >", "One+,One-,Three+,Three-,Two+ @Two |"},
     {"LostFocusTakingTheFocusBackLosesItAgain", "One-One/1 One Two", "One+,One-,One+,One-,Two+ @Two |"},
@@ -163,12 +165,13 @@ const Case kCases[] = {
     {"TabSkipsWhatAShownPanelCovers", "Note.Panel=400,500,1200 One >", "One+,One-,Three+ @Three |"},
     {"HiddenPanelCoversNothing", "Note.Panel=400,500,1200 Note.Visible=0 One >", "One+,One-,Two+ @Two |"},
     {"PanelCoversOnlyWhatLiesWhollyBeneath", "Note.Panel=400,500,600 One >", "One+,One-,Two+ @Two |"},
-    {"AccessKeyPressesItsButton", "One %cz", "One+,One-,Cancel+,Cancel!,? @Cancel |"},
-    {"AccessKeyIsTheLetterAfterASingleAmpersand", "Ok.Caption=A&&B&x %bx", "?,Ok+,Ok! @Ok |"},
+    {"AccessKeyIsTheLetterAfterASingleAmpersand", "Ok.Caption=A&&B&x One %bxc",
+     "One+,?,One-,Ok+,Ok!,Ok-,Cancel+,Cancel! @Cancel |"},
     {"SharedAccessKeyFocusesItsOwnersInTabOrder", "Cancel.Caption=&Off Cancel.TabIndex=2 One %ooo",
      "One+,One-,Cancel+,Cancel-,Ok+,Ok-,Cancel+ @Cancel |"},
     {"AccessKeysMissButtonsUnderAPanel", "Note.Panel=1200,900,1200 %oc", "?,? @ |"},
     {"ShortcutKeyServesACaptionWithoutMark", "Ok.Caption=Ok Ok.Key=k %K", "Ok+,Ok! @Ok |"},
+    // Keys and editing in a text box: "P" a KeyPress, "D0" a KeyDown.
     {"PrintableReplacesTheSelection", "One One=[0.00] '5", "One+,P @One 5|"},
     {"BackspaceDeletesBeforeTheCaret", "One One=a|bc '\b\b", "One+,P,P @One |bc"},
     {"BackspaceDeletesTheSelection", "One One=a[bc]d '\b", "One+,P @One a|d"},
@@ -186,11 +189,12 @@ const Case kCases[] = {
     {"DeleteAndRightStopAtTheEnd", "One One=hel|lo ^XXXR", "One+,D0,D0,D0,D0 @One hel|"},
     {"DeleteRemovesTheSelection", "One One=h[ell]o ^X", "One+,D0 @One h|o"},
     {"KeyOfAHandlerThatMovedTheFocusIsNotApplied", "One^Two One One=he|llo ^X", "One+,D0,One-,Two+ @Two he|llo"},
+    {"WritingSelStartDropsTheSelectionAndStopsAtTheEnd", "One One=h[ell]o One.SelStart=9", "One+ @One hello|"},
     {"PasteTakesPrintableCharsOnly", "One One=a[b]c paste:1_2\t3\xC3\xA9", "One+ @One a1 23|c"},
     {"CopyThenCutTakeTheSelection", "One One=a]bc[d copy cut all", "One+,bc,bc @One [ad]"},
     {"LockedBoxOnlyCopies", "One.Locked=1 One One=[ab]cd cut paste:x", "One+,ab @One [ab]cd"},
-    {"SameValueRaisesNothing", "Bar=5", " @ |"},
-    {"ValueStaysInTheRange", "Bar=99 Bar=21 Bar=-4", "Bar=20,Bar=1 @ |"},
+    // The scroll bar, at 5 of 1 to 20, SmallChange 1, LargeChange 7.
+    {"ValueChangesOnlyWithinTheRange", "Bar=5 Bar=99 Bar=21 Bar=-4", "Bar=20,Bar=1 @ |"},
     {"LowerMaxPullsTheValueDown", "Bar.Max=42 Bar.Max=3", "Bar=3 @ |"},
     {"KeysMoveBySmallAndLargeChange", "Bar ^NDEPHU", "Bar+,Bar=12,Bar=13,Bar=20,Bar=13,Bar=1 @Bar |"},
 };
