@@ -125,6 +125,13 @@ void step(W& w, std::string t) {
     };
 }
 
+// What a design leaves unsaid: a text box and a button are tab stops, a text
+// box has a border, a label none.
+TEST(Control, KindsStartWithTheirDefaults) {
+    W w;
+    EXPECT_TRUE(w.One.TabStop && w.One.border && w.Ok.TabStop && !w.Note.TabStop && !w.Note.border);
+}
+
 struct Case {
     const char* name;
     const char* script;
