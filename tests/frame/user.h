@@ -60,7 +60,8 @@ inline std::string shown(tessomar::Tessomar& w) {
 // frequency row and the units; which of the controls that modes hide show (+);
 // the window height and the tops of the unit buttons and contact labels, in
 // design twips; which sine fields are locked (L) or tab stops (T); whether the
-// tab catchers, then the table's boxes, are tab stops (T all, - none).
+// tab catchers, then the table's boxes, are tab stops (T all, - none); and the
+// scroll bar, which no mode touches.
 inline std::string screen(tessomar::Tessomar& w) {
     std::string s = std::to_string(w.fs.CalcMode) + w.fs.LastEntry + w.fs.PriorEntry + " ";
     for (const char* b : {"SineButton", "RandomButton", "ShockButton"})
@@ -79,7 +80,8 @@ inline std::string screen(tessomar::Tessomar& w) {
     int catchers = 0, rows = 0;
     for (const char* c : {"AccelTab", "VelTab", "DispTab", "FreqTab"}) catchers += w.find(c)->TabStop;
     for (int i = 0; i < tessomar::kRows; ++i) rows += w.F[i].TabStop + w.A[i].TabStop;
-    return s + " " + (catchers == 4 ? "T" : catchers ? "?" : "-") + (rows == 18 ? "T" : rows ? "?" : "-");
+    const auto all = [](int n, int of) { return n == of ? 'T' : n ? '?' : '-'; };
+    return s + " " + all(catchers, 4) + all(rows, 18) + all(w.Scroll.TabStop, 1);
 }
 
 } // namespace user

@@ -53,7 +53,7 @@ const RelationCase kRelations[] = {
 INSTANTIATE_TEST_SUITE_P(SineAndShock, Relation, testing::ValuesIn(kRelations));
 
 TEST(Relation, NeedsTwoDifferentParameterLetters) {
-    for (auto [last, prior] : {std::pair{"A", "A"}, {"A", ""}, {"", "A"}, {"X", "A"}, {"a", "v"}})
+    for (auto [last, prior] : {std::pair{"A", "A"}, {"V", ""}, {"", "F"}, {"X", "D"}, {"a", "v"}})
         EXPECT_FALSE(findPair(last, prior)) << last << "," << prior;
 }
 
