@@ -123,7 +123,9 @@ TEST(Startup, ActivationPutsTheWindowIntoItsStartingState) {
     for (int v : {fs.EnglishUnits, fs.CalcMode, fs.EditRow, fs.FocusRow, fs.EntryPending}) EXPECT_EQ(v, 0);
     w.load();
     w.fs = {1, 2, 3, 4, 5, 6, fs.ScaleFactor, 8, 0, 3, "no letter at all", "nor is this one", {}, {}, 0, 0, 0};
-    w.fs.BkFreq.fill(9), w.fs.BkPsd.fill(9), w.fs.BkFreq[0] = w.fs.BkPsd[0] = 0;
+    w.fs.BkFreq.fill(9);
+    w.fs.BkPsd.fill(9);
+    w.fs.BkFreq[0] = w.fs.BkPsd[0] = 0;
     w.activate();
     EXPECT_EQ(std::tuple(fs.EnglishUnits, fs.CalcMode), std::tuple(-1, 1));
     for (float v : {fs.RandomGrms, fs.RandomVel, fs.RandomDisp}) EXPECT_EQ(v, 0);

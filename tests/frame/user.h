@@ -12,7 +12,11 @@ namespace user {
 // Loaded for a screen of the given twips per pixel (15.1 gives ScaleFactor 1)
 // and activated: Sine mode, English units, the focus in Acceleration.
 struct Started : tessomar::Tessomar {
-    explicit Started(float twipsPerPixel = 15.1f) { twipsPerPixelX = twipsPerPixel, load(), activate(); }
+    explicit Started(float twipsPerPixel = 15.1f) {
+        twipsPerPixelX = twipsPerPixel;
+        load();
+        activate();
+    }
 };
 
 inline tk::TextBox& field(tessomar::Tessomar& w, char letter) {
@@ -28,7 +32,8 @@ inline void step(tessomar::Tessomar& w, const std::string& t) {
     if (t[0] == '@') return w.click(*w.find(t.substr(1)));
     if (t[0] == '%') return void(w.pressAccessKey(t[1]));
     const std::size_t end = t[1] == '(' ? t.find(')') + 1 : 1;
-    w.clickText(end > 1 ? static_cast<tk::TextBox&>(*w.find(t.substr(0, end))) : field(w, t[0]), 0), w.selectAll();
+    w.clickText(end > 1 ? static_cast<tk::TextBox&>(*w.find(t.substr(0, end))) : field(w, t[0]), 0);
+    w.selectAll();
     for (char c : t.substr(end))
         c == '>' || c == '<' ? w.pressTab(c == '<')
         : c == '~'           ? w.keyDown(tk::key::Delete, 0)

@@ -114,8 +114,10 @@ public:
         m_allowed.clear();
         m_allowAll = m_edited = false;
         m_focusBefore = dynamic_cast<const tk::TextBox*>(w.focused());
-        const bool random = w.fs.CalcMode == 0, shift = s.pick(4) == 0;
-        const int roll = s.pick(100), points = m_keys.empty() && random && !s.pick(6) ? 1 + s.pick(4) * s.pick(5) : 0;
+        const bool random = w.fs.CalcMode == 0;
+        const bool shift = s.pick(4) == 0;
+        const int roll = s.pick(100);
+        const int points = m_keys.empty() && random && !s.pick(6) ? 1 + s.pick(4) * s.pick(5) : 0;
         // Break points one after another, now and then a long run, so that
         // the table fills up and scrolls down to entry 50.
         for (int n = points; n > 0; --n)
@@ -132,7 +134,8 @@ public:
             return c == '\r' ? "Enter" : c == '\b' ? "Backspace" : std::string("key ") + c;
         }
         const int code = std::array{key::Up, key::Down, key::Left, key::Right, key::End, key::Delete}[s.pick(6)];
-        const std::string with = shift ? " with Shift" : "", text = number(s) + (s.pick(4) ? "" : "\t\r\n\x7f");
+        const std::string with = shift ? " with Shift" : "";
+        const std::string text = number(s) + (s.pick(4) ? "" : "\t\r\n\x7f");
         const char letter = "SRHEMDCsrhemdcQX"[s.pick(16)];
         m_edited = (roll >= 58 && roll < 68 && code == key::Delete) || (roll >= 68 && roll < 74 && m_focusBefore);
         if (roll < 58) return perform([&] { w.pressTab(shift); }, "Tab" + with);
@@ -183,7 +186,11 @@ public:
             if (all[i] < 0 || (i < 4 && !std::isfinite(all[i]))) fail("stored-values", i, ": ", all[i]);
         // Once all four sine values are known they describe one vibration, or
         // one shock pulse scaled from its reference of 10 g and 10 msec.
-        const double a = s.SineAccel, v = s.SineVel, d = s.SineDisp, hz = s.SineFreq, ratio = a / 10 * hz / 10;
+        const double a = s.SineAccel;
+        const double v = s.SineVel;
+        const double d = s.SineDisp;
+        const double hz = s.SineFreq;
+        const double ratio = a / 10 * hz / 10;
         const int mode = s.CalcMode;
         const double wantV = mode == 1 ? a * 61.4478137 / hz : (mode == 3 ? 8.044 : 10.2287) * ratio;
         const double wantD = mode == 1 ? a * 19.559447 / (hz * hz) : (mode == 3 ? 0.069 : 0.125) * ratio * hz / 10;
@@ -204,7 +211,10 @@ public:
             if (t.find("nan") != t.npos || t.find("inf") != t.npos || t.size() > 40)
                 fail("shown-text", box->name(), " shows \"", box->Text(), "\"");
         }
-        const bool english = s.EnglishUnits == -1, random = mode == 0, sine = mode == 1, shock = mode == 2 || mode == 3;
+        const bool english = s.EnglishUnits == -1;
+        const bool random = mode == 0;
+        const bool sine = mode == 1;
+        const bool shock = mode == 2 || mode == 3;
         // The value fields show the stored values in the current units; on the
         // Random screen the results, blank while the table is edited. A value
         // entered in Metric may show as typed, within its last digit.
@@ -215,7 +225,8 @@ public:
                 !(digits && std::fabs(num::val(t) - value) <= unit * 1.001))
                 fail("shown-values", box.name(), " shows \"", t, "\" for ", value);
         };
-        const double vel = random ? s.RandomVel : s.SineVel, disp = random ? s.RandomDisp : s.SineDisp;
+        const double vel = random ? s.RandomVel : s.SineVel;
+        const double disp = random ? s.RandomDisp : s.SineDisp;
         if (!w.SineHelp.Visible && !w.RanHelp.Visible && !w.ShockHelp.Visible) {
             using P = num::Pattern;
             field(w.Acceleration, random ? s.RandomGrms : s.SineAccel, 0.01, P::Fixed2);
@@ -285,7 +296,9 @@ private:
         tk::Control* c = thumb ? &w.Scroll : all[s.pick(static_cast<std::uint32_t>(all.size()))];
         if (c == &w.ClearBut) c = all[s.pick(static_cast<std::uint32_t>(all.size()))]; // it undoes the runs' work
         auto* box = dynamic_cast<tk::TextBox*>(c);
-        const int x = s.pick(16), y = s.pick(16), to = 1 + s.pick(w.Scroll.Max());
+        const int x = s.pick(16);
+        const int y = s.pick(16);
+        const int to = 1 + s.pick(w.Scroll.Max());
         const int caret = box ? s.pick(box->Text().size() + 2) : 0;
         if ((!box && c->kind() != tk::Kind::CommandButton && !thumb) || !onTop(w, *c, x, y)) return "";
         if (thumb) return perform([&] { w.Scroll.setValue(to); }, "scroll to " + std::to_string(to));
@@ -316,7 +329,9 @@ private:
     void enter(const tk::Control& c, Event event, int key) {
         checkpoint();
         const bool inF = c.baseName() == "F", inTable = inF || c.baseName() == "A";
-        const int row = inTable ? c.index() : -1, k = row + w.Scroll.Value(), edit = w.fs.EditRow;
+        const int row = inTable ? c.index() : -1;
+        const int k = row + w.Scroll.Value();
+        const int edit = w.fs.EditRow;
         // Leaving a box, Enter, and an arrow that moves on commit the box: its
         // entry may change when the box reads another value than it holds.
         if (inTable && k <= 50 && (event == LostFocus || event == KeyDown || (event == KeyPress && key == 13)) &&

@@ -15,8 +15,10 @@ namespace reliability {
 namespace {
 
 TEST(RandomActions, EveryInvariantHoldsAfterEveryActionOnEveryScreen) {
-    const char *actions = std::getenv("TESSOMAR_RANDOM_ACTIONS"), *seedText = std::getenv("TESSOMAR_RANDOM_SEED");
-    const long budget = actions ? std::atol(actions) : 5000, seed = seedText ? std::atol(seedText) : 20261206;
+    const char* actions = std::getenv("TESSOMAR_RANDOM_ACTIONS");
+    const char* seedText = std::getenv("TESSOMAR_RANDOM_SEED");
+    const long budget = actions ? std::atol(actions) : 5000;
+    const long seed = seedText ? std::atol(seedText) : 20261206;
     for (const Screen& screen : {Screen{"DesignScale", 15.1f, 0}, Screen{"DesignScaleWithFrame", 15.1f, 450},
                                  Screen{"At96Dpi", 15.0f, 0}, Screen{"At120DpiWithFrame", 12.0f, 390}}) {
         // Each screen its own sequences; each session its own seed and length.

@@ -132,7 +132,8 @@ TEST(Entry, RunsTheCalculationOfTheMode) {
 
 TEST(Engine, RunsOnlyWithAnEntryPending) {
     tessomar::Tessomar w;
-    w.fs.SineAccel = 1, w.fs.LastEntry = "A";
+    w.fs.SineAccel = 1;
+    w.fs.LastEntry = "A";
     w.UpdateSine();
     w.UpdateShock();
     EXPECT_EQ(w.Acceleration.Text(), "");

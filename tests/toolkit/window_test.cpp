@@ -25,23 +25,36 @@ struct W : tk::Window {
     bool swallow = false;           // the key handlers cancel every key
     tk::Control* leaveTo = nullptr; // where a KeyDown handler moves the focus
     W() {
-        Height = 3300, frameHeight = 300;
+        Height = 3300;
+        frameHeight = 300;
         int i = 0;
         for (tk::Control* c : controls()) {
-            c->Left = 100, c->Top = 100 + 400 * i, c->Width = 1000, c->Height = 300, c->TabIndex = i++;
+            c->Left = 100;
+            c->Top = 100 + 400 * i;
+            c->Width = 1000;
+            c->Height = 300;
+            c->TabIndex = i++;
             c->GotFocus = [this, c] { say(c->name() + "+"); };
             c->LostFocus = [this, c] { say(c->name() + "-"); };
             c->Click = [this, c] { say(c->name() + "!"); };
         }
         for (tk::TextBox* b : {&One, &Two, &Three}) {
-            b->KeyPress = [this](int& k) { say("P"), k = swallow ? 0 : k; };
+            b->KeyPress = [this](int& k) {
+                say("P");
+                k = swallow ? 0 : k;
+            };
             b->KeyDown = [this](int& k, int shift) {
-                say("D" + std::to_string(shift)), k = swallow ? 0 : k;
+                say("D" + std::to_string(shift));
+                k = swallow ? 0 : k;
                 if (leaveTo) leaveTo->SetFocus();
             };
         }
-        Ok.Caption = "&Ok", Cancel.Caption = "&Cancel";
-        Bar.setMin(1), Bar.setMax(20), Bar.setValue(5), Bar.LargeChange = 7;
+        Ok.Caption = "&Ok";
+        Cancel.Caption = "&Cancel";
+        Bar.setMin(1);
+        Bar.setMax(20);
+        Bar.setValue(5);
+        Bar.LargeChange = 7;
         Bar.Change = [this] { say("Bar=" + std::to_string(Bar.Value())); };
     }
     void say(const std::string& s) { log += (log.empty() ? "" : ",") + s; }
@@ -79,7 +92,9 @@ void set(tk::Control& c, const std::string& property, const std::string& v) {
     if (property == "SelStart") box().setSelStart(n);
     if (property == "Panel") { // in front of all, from the left edge: top,height,width
         std::sscanf(v.c_str(), "%f,%f,%f", &c.Top, &c.Height, &c.Width);
-        c.Left = 0, c.zOrder = -1, c.coversBeneath = true;
+        c.Left = 0;
+        c.zOrder = -1;
+        c.coversBeneath = true;
     }
 }
 
@@ -95,7 +110,10 @@ void set(tk::Control& c, const std::string& property, const std::string& v) {
 void step(W& w, std::string t) {
     std::replace(t.begin(), t.end(), '_', ' ');
     const std::string rest = t.substr(1);
-    const auto eq = t.find('='), dot = t.find('.'), to = t.find_first_of("+-^", 1), slash = t.find('/');
+    const auto eq = t.find('=');
+    const auto dot = t.find('.');
+    const auto to = t.find_first_of("+-^", 1);
+    const auto slash = t.find('/');
     if (t[0] == '@') return w.click(w[rest]);
     if (t[0] == '>' || t[0] == '<') return w.pressTab(t[0] == '<');
     if (t == "cut" || t == "copy") return w.say(t == "cut" ? w.cut() : w.copy());
