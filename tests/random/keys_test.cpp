@@ -250,18 +250,4 @@ TEST_F(ArrowKey, ScrollingKeepsWhatWasTypedInTheBox) {
     EXPECT_EQ(w.F[1].Text(), "550.00");
 }
 
-TEST_F(ArrowKey, DownOnAFilledBottomRowOpensTheNextLine) {
-    s.fill(12, hundreds); // Value 5 = Max: the bottom row shows the free entry 13
-    w.clickText(w.A[8], 0);
-    s.retype("0.02");
-    w.clickText(w.F[8], 0);
-    s.retype("1300");
-    w.keyDown(tk::key::Down, 0);
-    EXPECT_EQ(w.fs.BkFreq[13], 1300.0f);
-    EXPECT_EQ(w.Scroll.Max(), 6);
-    EXPECT_EQ(w.Scroll.Value(), 6);
-    EXPECT_EQ(w.focused(), &w.F[8]);
-    EXPECT_EQ(w.B[8].Text(), "14");
-}
-
 } // namespace
