@@ -19,8 +19,9 @@ void Tessomar::HelpBut_Click() {
         break;
     case 2:
     case 3:
-        // The drawing is taller than the Sine screen.
+        // The drawing is taller than the Sine screen, and covers the table.
         Height = scaledTwips(7470, fs.ScaleFactor);
+        clientLimit = kNoClientLimit;
         ShockHelp.Visible = true;
         break;
     default:

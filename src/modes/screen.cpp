@@ -18,6 +18,8 @@ void begin(Tessomar& w, std::int16_t mode, tk::CommandButton& current) {
 void place(Tessomar& w, const Layout& layout) {
     const float k = w.fs.ScaleFactor;
     w.Height = scaledTwips(layout.height, k);
+    // The scroll bar is the table's highest control.
+    w.clientLimit = layout.showsTable ? tk::Window::kNoClientLimit : w.Scroll.Top;
     w.AddLbl1.Top = scaledTwips(layout.addLbl1Top, k);
     w.AddLbl2.Top = scaledTwips(layout.addLbl2Top, k);
     for (tk::CommandButton* b : {&w.EnglishBut, &w.MetricBut, &w.HelpBut}) b->Top = scaledTwips(layout.buttonsTop, k);

@@ -22,9 +22,10 @@ struct Layout {
     double buttonsTop; // English, Metric and Help move together
     double addLbl1Top;
     double addLbl2Top;
+    bool showsTable; // otherwise the client area ends above the table, whatever the frame
 };
-inline constexpr Layout kSineLayout{4210, 3020, 3340, 3550};
-inline constexpr Layout kRandomLayout{7470, 2645, 3005, 3220};
+inline constexpr Layout kSineLayout{4210, 3020, 3340, 3550, false};
+inline constexpr Layout kRandomLayout{7470, 2645, 3005, 3220, true};
 void place(Tessomar& w, const Layout& layout);
 
 // Which keys the screen works with: the sine fields and their tab catchers,

@@ -117,7 +117,9 @@ void Tessomar::A_KeyPress(int index, int& keyAscii) {
 
 // The arrows follow the screen: Up to the row above, Down to the row below,
 // scrolling by one entry at the top and bottom rows. A scroll rewrites the
-// box under the caret, so what was typed there is committed first.
+// box under the caret, so what was typed there is committed first; with no
+// scroll the box keeps its text and caret. Whether to scroll is settled
+// before the commit, which may open a line below the bottom row.
 void Tessomar::F_KeyDown(int index, int& keyCode, int) {
     if (!validRow(index)) return;
     if (keyCode == tk::key::Up) {
@@ -130,10 +132,10 @@ void Tessomar::F_KeyDown(int index, int& keyCode, int) {
     } else if (keyCode == tk::key::Down) {
         if (index < entries::kBottomRow) {
             F[index + 1].SetFocus();
-            return;
+        } else if (Scroll.Value() < Scroll.Max()) {
+            F_LostFocus(index);
+            Scroll.setValue(Scroll.Value() + 1);
         }
-        F_LostFocus(index); // a filled bottom row opens the next line
-        if (Scroll.Value() < Scroll.Max()) Scroll.setValue(Scroll.Value() + 1);
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include "toolkit/control.h"
 
+#include <algorithm>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,7 +27,12 @@ public:
     // Non-client height (title bar and borders) in twips, as the platform
     // reports it; 0 without a window manager.
     float frameHeight = 0;
-    float clientHeight() const { return Height - frameHeight; }
+    // Where the client area must end whatever the frame: a window whose
+    // height hides its lower part keeps it hidden also with a thin frame or
+    // none. The view sizes the window from clientHeight().
+    static constexpr float kNoClientLimit = std::numeric_limits<float>::infinity();
+    float clientLimit = kNoClientLimit;
+    float clientHeight() const { return std::min(Height - frameHeight, clientLimit); }
     // The screen's horizontal resolution, read once at load.
     float twipsPerPixelX = 15;
 

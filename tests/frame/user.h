@@ -63,10 +63,10 @@ inline std::string shown(tessomar::Tessomar& w) {
 // What a mode selection sets: the mode and entry history; the lit mode button
 // (L) among Sine, Random and Shock; the captions of the pulse-shape button, the
 // frequency row and the units; which of the controls that modes hide show (+);
-// the window height and the tops of the unit buttons and contact labels, in
-// design twips; which sine fields are locked (L) or tab stops (T); whether the
-// tab catchers, then the table's boxes, are tab stops (T all, - none); and the
-// scroll bar, which no mode touches.
+// the window height, its client height (no frame) and the tops of the unit
+// buttons and contact labels, in design twips; which sine fields are locked
+// (L) or tab stops (T); whether the tab catchers, then the table's boxes, are
+// tab stops (T all, - none); and the scroll bar, which no mode touches.
 inline std::string screen(tessomar::Tessomar& w) {
     std::string s = std::to_string(w.fs.CalcMode) + w.fs.LastEntry + w.fs.PriorEntry + " ";
     for (const char* b : {"SineButton", "RandomButton", "ShockButton"})
@@ -78,6 +78,7 @@ inline std::string screen(tessomar::Tessomar& w) {
          {"AccelButton", "FreqLbl", "Frequency", "FreqUnits", "DelBut", "ClearBut", "SineHelp", "RanHelp", "ShockHelp"})
         s += w.find(c)->Visible ? '+' : '-';
     s += " " + std::to_string(std::lround(w.Height / w.fs.ScaleFactor));
+    s += "/" + std::to_string(std::lround(w.clientHeight() / w.fs.ScaleFactor));
     for (const char* c : {"EnglishBut", "MetricBut", "HelpBut", "AddLbl1", "AddLbl2"})
         s += " " + std::to_string(std::lround(w.find(c)->Top / w.fs.ScaleFactor));
     for (const tk::TextBox* b : {&w.Acceleration, &w.Velocity, &w.Displacement})
