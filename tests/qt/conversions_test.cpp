@@ -66,8 +66,8 @@ private slots:
         row("ctrl x cuts", Qt::Key_X, ctrl, "", KeyAction::Cut, 0);
         row("alt shift letter", Qt::Key_H, Qt::AltModifier | shift, "H", KeyAction::AccessKey, 'H');
         row("undo is dropped", Qt::Key_Z, ctrl, "", KeyAction::None, 0);
-        row("escape is dropped", Qt::Key_Escape, none, "\x1b", KeyAction::None, 0);
-        row("non-ascii is dropped", Qt::Key_Eacute, none, "\xe9", KeyAction::None, 0);
+        row("escape is a character", Qt::Key_Escape, none, "\x1b", KeyAction::Char, 27);
+        row("non-ascii is a character", Qt::Key_Eacute, none, "\xe9", KeyAction::Char, 0xe9);
     }
     void keysMapToCoreActions() {
         QFETCH(int, key);

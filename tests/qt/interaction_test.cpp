@@ -140,8 +140,6 @@ private slots:
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("mods");
         QTest::addColumn<QString>("text");
-        QTest::addRow("ctrl+v") << "25" << int(Qt::Key_V) << int(Qt::ControlModifier) << "25";
-        QTest::addRow("unprintable dropped") << "4\n2" << int(Qt::Key_V) << int(Qt::ControlModifier) << "42";
         QTest::addRow("delete") << "" << int(Qt::Key_Delete) << 0 << "";
     }
     void pasteAndDeleteTakeNoEntry() {
