@@ -44,6 +44,7 @@ fuzz() {
 }
 fuzz numbers_fuzz numbers
 fuzz window_fuzz window
+cmake --build "$dir" --target profile_fuzz >/dev/null && fuzz profile_fuzz profile || { echo "profile_fuzz: did not build"; failed=$((failed + 1)); }
 
 log=$(mktemp)
 TESSOMAR_RANDOM_ACTIONS=$actions "$dir/tests/reliability_tests" --gtest_filter='Screens/RandomActions.*' >"$log" 2>&1
