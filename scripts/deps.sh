@@ -21,7 +21,7 @@ test_pkgs=(
   dbus at-spi2-core python3-pyatspi   # the accessibility bus and a client for reading the window
   imagemagick                         # screenshots for colours
   desktop-file-utils appstream        # validating the desktop entry and metainfo
-  dpkg-dev file                       # building and checking the .deb
+  dpkg-dev file lintian               # building and checking the .deb
 )
 
 want=("${run_pkgs[@]}")

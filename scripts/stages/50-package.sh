@@ -84,11 +84,15 @@ contents_ok() {
   listing=$(dpkg-deb -c "$deb")
   for path in ./usr/bin/tessomar ./usr/share/applications/org.tessomar.Tessomar.desktop \
               ./usr/share/metainfo/org.tessomar.Tessomar.metainfo.xml \
-              ./usr/share/icons/hicolor/48x48/apps/org.tessomar.Tessomar.png; do
+              ./usr/share/icons/hicolor/48x48/apps/org.tessomar.Tessomar.png \
+              ./usr/share/doc/tessomar/copyright ./usr/share/doc/tessomar/changelog.gz \
+              ./usr/share/man/man1/tessomar.1.gz; do
     grep -q " $path\$" <<<"$listing" || { echo "the .deb lacks $path"; return 1; }
   done
 }
-check "the .deb holds the program, desktop entry, metainfo and icons" contents_ok
+check "the .deb holds the program, desktop entry, metainfo, icons, licence, changelog and manual" contents_ok
+# Errors fail the check; warnings and notes are printed for a look.
+check "lintian finds no error in the .deb" lintian --fail-on error --display-info "$deb"
 
 # ---- install it here and start the installed program once
 install_deb() {
