@@ -2,10 +2,9 @@
 #include "frame/tessomar.h"
 #include "random/entries.h"
 #include "random/profile.h"
-#include "random/psd.h"
+#include "random/report.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace tessomar {
 
@@ -56,35 +55,12 @@ bool Tessomar::placeProfile(const std::vector<profile::Point>& points, int first
     return true;
 }
 
-// The shares come from the integration itself, run on a copy of the filled
-// entries, so they add up to what the window shows.
 std::string Tessomar::breakPointsText() const {
-    psd::Column freq{}, level{};
-    int count = 0;
-    for (int k = 1; k <= entries::kLastEntry; ++k) {
-        if (!entries::filled(fs, k)) continue;
-        ++count;
-        freq[count] = fs.BkFreq[k];
-        level[count] = fs.BkPsd[k];
-    }
-    psd::sortBreakPoints(freq, level);
-    psd::SegmentTerms terms;
-    const double total = psd::integrate(freq, level, &terms).accel;
-
+    const BreakPointReport report = breakPointReport(fs);
     std::string out = "No.\tFrequency (Hz)\tPSD (g\xC2\xB2/Hz)\tSlope (dB/oct)\tShare of g\xC2\xB2 (%)\n";
-    for (int i = 1; i <= count; ++i) {
-        out += num::format(i, Pattern::Int2) + '\t' + num::format(freq[i], Pattern::Fixed2) + '\t' +
-               num::format(level[i], Pattern::Fixed6) + '\t';
-        if (i < count) {
-            const double slope = 10 * std::log10(static_cast<double>(level[i + 1]) / level[i]) /
-                                 std::log2(static_cast<double>(freq[i + 1]) / freq[i]);
-            if (std::isfinite(slope)) out += num::format(slope, Pattern::Fixed2);
-            out += '\t';
-            if (total > 0 && std::isfinite(total)) out += num::format(100 * terms[i] / total, Pattern::Fixed1);
-        } else {
-            out += '\t';
-        }
-        out += '\n';
+    for (std::size_t i = 0; i < report.rows.size(); ++i) {
+        const BreakPointTexts t = textsOf(static_cast<int>(i + 1), report.rows[i]);
+        out += t.entry + '\t' + t.freq + '\t' + t.psd + '\t' + t.slope + '\t' + t.share + '\n';
     }
     out += "Acceleration (" + AccelUnits.Caption + ")\t" + Acceleration.Text() + '\n';
     out += "Velocity 3 sigma (" + VelUnits.Caption + ")\t" + Velocity.Text() + '\n';
