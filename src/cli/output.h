@@ -9,8 +9,9 @@
 namespace tessomar::cli {
 
 // The reports on standard output: aligned text for a person, JSON for a
-// script. Numbers in JSON are the stored values themselves (shortest form
-// that reads back to the same bits); texts are what the window shows.
+// script. JSON numbers are the stored values, or in Metric the products the
+// window formats, each in the shortest form that reads back to the same
+// bits; beside each stands the text the window shows.
 std::string sineText(const Request& request, const SineResult& result);
 std::string sineJson(const Request& request, const SineResult& result);
 std::string randomText(const Request& request, const RandomResult& result, const std::vector<Margin>& margins);

@@ -19,8 +19,8 @@ struct UnitRow {
     bool metric;
 };
 
-// The units each field or rating takes; the first row is the unit assumed
-// when none is given (an empty name: the field's own unit only).
+// The units each field takes. The empty name is a bare number, taken in the
+// field's English unit; Metric units are typed with Metric units shown.
 const std::vector<UnitRow>& unitsOf(char letter, Command command) {
     static const std::vector<UnitRow> accel{{"", 1, false}, {"g", 1, false}};
     static const std::vector<UnitRow> vel{{"", 1, false}, {"ips", 1, false}, {"m/s", 1, true}, {"mps", 1, true}};
@@ -93,7 +93,7 @@ private:
 
     const std::vector<std::string>& m_args;
     Parsed m_out;
-    std::vector<std::string> m_given; // the valued options seen
+    std::vector<std::string> m_given; // the options seen, each at most once
 };
 
 Parsed Parser::run() {
