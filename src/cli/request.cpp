@@ -85,7 +85,7 @@ private:
     bool option(const std::string& arg, std::size_t& i);
     bool positional(const std::vector<std::string>& words);
     bool entry(const std::string& word, const char* letters);
-    bool shaker(const std::string& spec);
+    bool shaker(const std::string& ratings);
     bool fail(std::string error) {
         if (m_out.error.empty()) m_out.error = "tessomar-calc: " + std::move(error);
         return false;
@@ -215,13 +215,13 @@ bool Parser::entry(const std::string& word, const char* letters) {
     return true;
 }
 
-bool Parser::shaker(const std::string& spec) {
+bool Parser::shaker(const std::string& ratings) {
     Shaker s;
     bool seen[4] = {};
-    for (std::size_t from = 0; from <= spec.size();) {
-        std::size_t comma = spec.find(',', from);
-        if (comma == std::string::npos) comma = spec.size();
-        const std::string item = spec.substr(from, comma - from);
+    for (std::size_t from = 0; from <= ratings.size();) {
+        std::size_t comma = ratings.find(',', from);
+        if (comma == std::string::npos) comma = ratings.size();
+        const std::string item = ratings.substr(from, comma - from);
         from = comma + 1;
         const std::size_t eq = item.find('=');
         const std::string key = item.substr(0, eq);
