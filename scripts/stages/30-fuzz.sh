@@ -1,7 +1,8 @@
 # Fuzzing and random user actions under AddressSanitizer and
-# UndefinedBehaviorSanitizer, bounded to about a minute: the number rules and
-# the whole window on fuzzer input, then seeded random actions with every
-# invariant checked after each. Longer runs: scripts/soak.
+# UndefinedBehaviorSanitizer, bounded to about a minute: the number rules, the
+# profile reader with the table's paste, and the whole window on fuzzer input,
+# then seeded random actions with every invariant checked after each. Longer
+# runs: scripts/soak.
 set -uo pipefail
 source scripts/stages/lib.sh
 dir=build/sanitize
@@ -14,7 +15,7 @@ record() { echo "fuzz $passed $failed" >> "$TESSOMAR_RESULTS"; }
 
 if ! CC=clang CXX=clang++ cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DTESSOMAR_QT=OFF -DTESSOMAR_SANITIZE=ON -DTESSOMAR_FUZZ=ON >/dev/null ||
-  ! cmake --build "$dir" --target numbers_fuzz window_fuzz reliability_tests; then
+  ! cmake --build "$dir" --target numbers_fuzz window_fuzz profile_fuzz reliability_tests; then
   failed=1
   record
   exit 1
@@ -45,6 +46,7 @@ fuzz() {
 }
 fuzz numbers_fuzz numbers
 fuzz window_fuzz window
+fuzz profile_fuzz profile
 
 log=$(mktemp)
 TESSOMAR_RANDOM_ACTIONS=$actions "$dir/tests/reliability_tests" --gtest_filter='RandomActions.*' >"$log" 2>&1

@@ -38,7 +38,7 @@ sudo=()
 
 # ---- build, install into a staging tree, validate what a desktop reads
 if ! { cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null &&
-       cmake --build "$build" --target tessomar; }; then
+       cmake --build "$build" --target tessomar tessomar-calc; }; then
   failed=$((failed + 1))
   echo "FAIL  build"
   finish
@@ -47,6 +47,7 @@ check "cmake --install lays out the tree" \
   env DESTDIR="$stage" cmake --install "$build" --prefix /usr
 usr=$stage/usr
 check "the program is installed" test -x "$usr/bin/tessomar"
+check "the command-line program is installed" test -x "$usr/bin/tessomar-calc"
 check "the desktop entry passes desktop-file-validate" \
   desktop-file-validate "$usr/share/applications/org.tessomar.Tessomar.desktop"
 check "the metainfo passes appstreamcli validate" \
@@ -86,11 +87,12 @@ contents_ok() {
               ./usr/share/metainfo/org.tessomar.Tessomar.metainfo.xml \
               ./usr/share/icons/hicolor/48x48/apps/org.tessomar.Tessomar.png \
               ./usr/share/doc/tessomar/copyright ./usr/share/doc/tessomar/changelog.gz \
-              ./usr/share/man/man1/tessomar.1.gz; do
+              ./usr/share/man/man1/tessomar.1.gz ./usr/bin/tessomar-calc \
+              ./usr/share/man/man1/tessomar-calc.1.gz ./usr/share/bash-completion/completions/tessomar-calc; do
     grep -q " $path\$" <<<"$listing" || { echo "the .deb lacks $path"; return 1; }
   done
 }
-check "the .deb holds the program, desktop entry, metainfo, icons, licence, changelog and manual" contents_ok
+check "the .deb holds the programs, desktop entry, metainfo, icons, licence, changelog, manuals and completion" contents_ok
 # Errors fail the check; warnings and notes are printed for a look.
 check "lintian finds no error in the .deb" lintian --fail-on error --display-info "$deb"
 
@@ -101,6 +103,8 @@ install_deb() {
 check "apt-get installs the .deb" install_deb
 check "dpkg knows tessomar 5.1" \
   bash -c '[ "$(dpkg-query -W -f="\${Version} \${Status}" tessomar)" = "5.1 install ok installed" ]'
+check "the installed tessomar-calc computes" \
+  bash -c '/usr/bin/tessomar-calc sine A=250 F=50 | grep -q "^Velocity  *307.2 ips pk"'
 
 exec {fd}<> <(:)
 Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &

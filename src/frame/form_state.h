@@ -27,6 +27,8 @@ struct FormState {
     std::int16_t EditRow = 0;
     std::int16_t FocusRow = 0;
     std::int16_t EntryPending = 0;
+
+    friend bool operator==(const FormState&, const FormState&) = default;
 };
 
 inline constexpr std::int16_t kTrue = -1;

@@ -38,6 +38,8 @@ void Tessomar::wireEvents() {
         A[i].GotFocus = [this, i] { A_GotFocus(i); };
         A[i].KeyPress = [this, i](int& k) { A_KeyPress(i, k); };
         A[i].LostFocus = [this, i] { A_LostFocus(i); };
+        F[i].Pasting = [this, i](const std::string& text) { return F_Pasting(i, text); };
+        A[i].Pasting = [this, i](const std::string& text) { return A_Pasting(i, text); };
         B[i].GotFocus = [this, i] { B_GotFocus(i); };
     }
     Scroll.Change = [this] { Scroll_Change(); };

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "frame/form_state.h"
+#include "random/profile.h"
 #include "toolkit/window.h"
 
 #include <array>
+#include <string>
 #include <utility>
+#include <vector>
 
 namespace tessomar {
 
@@ -124,6 +127,23 @@ public:
     void F_KeyDown(int index, int& keyCode, int shift);
     void TabBounce_GotFocus();
     void TabDnBounce_GotFocus();
+
+    // random/clipboard.cpp
+    // A paste of two or more break-point lines into a table box is a
+    // profile: taken as a whole from the row's entry on, or refused with a
+    // beep and nothing changed. Returns false for an ordinary paste.
+    bool F_Pasting(int index, const std::string& text);
+    bool A_Pasting(int index, const std::string& text);
+    // Puts the points into entries first, first + 1, ... as if each value had
+    // been typed into its box and committed with Enter, then sorts and
+    // integrates once and opens the scroll range down to the next free
+    // entry. Returns false, changing nothing, when a point lies outside the
+    // table's range or the points do not fit in the entries up to 50.
+    bool placeProfile(const std::vector<profile::Point>& points, int first);
+    // The break points, the slope and share of g² of each segment, and the
+    // three results, as tab-separated lines a spreadsheet takes as cells.
+    std::string breakPointsText() const;
+    bool isTableBox(const tk::Control& c) const; // an F, A or B box
 
     // modes/modes.cpp
     void SineButton_Click();

@@ -67,8 +67,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
     case QEvent::InputMethod: {
         // Composed text arrives as whole strings; each character is a key.
         auto* im = static_cast<QInputMethodEvent*>(e);
-        for (QChar ch : im->commitString())
-            if (ch.unicode() >= 32 && ch.unicode() < 127) m_core.keyPress(ch.unicode());
+        for (uint ch : im->commitString().toUcs4())
+            if (ch >= 32 && ch != 127) m_core.keyPress(static_cast<int>(ch));
         sync();
         return true;
     }
@@ -108,10 +108,14 @@ bool MainWindow::handleKey(QKeyEvent* e) {
         if (const std::string text = m_core.copy(); !text.empty()) clipboard->setText(QString::fromStdString(text));
         break;
     case KeyAction::Cut:
-        if (const std::string text = m_core.cut(); !text.empty()) clipboard->setText(QString::fromStdString(text));
+        if (const std::string text = m_core.cutKey(); !text.empty()) clipboard->setText(QString::fromStdString(text));
         break;
     case KeyAction::Paste:
-        m_core.paste(clipboard->text().toStdString());
+        m_core.pasteKey(clipboard->text().toStdString());
+        break;
+    case KeyAction::CopyTable:
+        if (m_core.focused() && m_core.isTableBox(*m_core.focused()))
+            clipboard->setText(QString::fromStdString(m_core.breakPointsText()));
         break;
     case KeyAction::AccessKey:
         m_core.pressAccessKey(static_cast<char>(a.code));
@@ -197,6 +201,11 @@ void MainWindow::showContextMenu(Binding& b, QPoint globalPos) {
     menu.addSeparator();
     QAction* all = menu.addAction(QStringLiteral("Select &All"));
     all->setEnabled(!box.Text().empty());
+    QAction* table = nullptr;
+    if (m_core.isTableBox(box)) {
+        menu.addSeparator();
+        table = menu.addAction(QStringLiteral("Copy &break points and results\tCtrl+Shift+C"));
+    }
     QAction* chosen = menu.exec(globalPos);
     // The menu ran its own event loop: the focus may have moved meanwhile.
     if (!chosen || m_core.focused() != &box) return;
@@ -208,6 +217,8 @@ void MainWindow::showContextMenu(Binding& b, QPoint globalPos) {
         m_core.paste(clipboard->text().toStdString());
     } else if (chosen == all) {
         m_core.selectAll();
+    } else if (chosen == table) {
+        clipboard->setText(QString::fromStdString(m_core.breakPointsText()));
     }
     sync();
 }

@@ -50,7 +50,10 @@ KeyAction keyActionFor(const QKeyEvent& event) {
 
     const Qt::KeyboardModifiers mods = event.modifiers() & ~Qt::KeypadModifier;
     const int key = event.key();
+    if (key == Qt::Key_C && mods == (Qt::ControlModifier | Qt::ShiftModifier)) return {KeyAction::CopyTable};
     switch (key) {
+    case Qt::Key_Escape:
+        return {KeyAction::Char, tk::key::EscapeChar};
     case Qt::Key_Return:
     case Qt::Key_Enter:
         return {KeyAction::Char, 13};
@@ -73,11 +76,9 @@ KeyAction keyActionFor(const QKeyEvent& event) {
         return {};
     }
     if (ctrl) return {};
-    const QString text = event.text();
-    if (text.size() == 1) {
-        const char16_t ch = text.at(0).unicode();
-        if (ch >= 32 && ch < 127) return {KeyAction::Char, static_cast<int>(ch)};
-    }
+    // A printable character, in or beyond ASCII (é, µ, °).
+    const QList<uint> text = event.text().toUcs4();
+    if (text.size() == 1 && text[0] >= 32 && text[0] != 127) return {KeyAction::Char, static_cast<int>(text[0])};
     return {};
 }
 

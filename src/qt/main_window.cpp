@@ -4,6 +4,7 @@
 #include "qt/convert.h"
 #include "qt/widgets.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -41,6 +42,7 @@ MainWindow::MainWindow(float twipsPerPixel, QWidget* parent) : QWidget(parent) {
     m_twipsPerPixel = twipsPerPixel > 0 ? twipsPerPixel : 1440.0f / static_cast<float>(dpi > 0 ? dpi : 96);
     // The core scales its layout at load from the screen's resolution.
     m_core.twipsPerPixelX = m_twipsPerPixel;
+    m_core.Beep = [] { QApplication::beep(); };
     m_core.load();
 
     setFont(toQFont(m_core.font));

@@ -94,9 +94,12 @@ bool addTo(double& sum, const Term& term) {
 }
 
 // The three terms in order; a failing one ends the segment, and the terms
-// added before it stay.
-void addSegment(Sums& sums, const Segment& s) {
-    if (addTo(sums.accel, accelTerm(s)) && addTo(sums.vel, velTerm(s))) addTo(sums.disp, dispTerm(s));
+// added before it stay. Returns what the segment added to the acceleration sum.
+double addSegment(Sums& sums, const Segment& s) {
+    const Term accel = accelTerm(s);
+    if (!addTo(sums.accel, accel)) return 0;
+    if (addTo(sums.vel, velTerm(s))) addTo(sums.disp, dispTerm(s));
+    return *accel;
 }
 
 float overall(double sum, double factor) {
@@ -134,8 +137,9 @@ void sortBreakPoints(Column& freq, Column& psd) {
     }
 }
 
-Sums integrate(Column& freq, Column& psd) {
+Sums integrate(Column& freq, Column& psd, SegmentTerms* accelTerms) {
     Sums sums;
+    if (accelTerms) accelTerms->fill(0);
     for (int i = kFirstEntry; i < kLastEntry; ++i) {
         if (freq[i + 1] == 0) break;
         if (psd[i] == 0) psd[i] = kZeroPsd;
@@ -149,7 +153,8 @@ Sums integrate(Column& freq, Column& psd) {
         if (!a.ok()) continue; // a negative PSD has no log-log line
         if (std::fabs(s.n) > kSlopeLimit) continue;
         s.f1n = std::pow(s.f1, s.n);
-        addSegment(sums, s);
+        const double accel = addSegment(sums, s);
+        if (accelTerms) (*accelTerms)[i] = accel;
     }
     return sums;
 }

@@ -22,10 +22,15 @@ struct Sums {
     double disp = 0;
 };
 
+// What each segment added to the acceleration sum: element i for the
+// segment from entry i to entry i + 1, 0 where the segment added nothing.
+using SegmentTerms = std::array<double, 52>;
+
 // Integrates the sorted table segment by segment on log-log lines. A PSD of
 // exactly 0 in an integrated entry is replaced by 1e-9 in the arrays
-// themselves, so the table shows what was integrated.
-Sums integrate(Column& freq, Column& psd);
+// themselves, so the table shows what was integrated. When asked, it also
+// reports each segment's acceleration term.
+Sums integrate(Column& freq, Column& psd, SegmentTerms* accelTerms = nullptr);
 
 // Overall values, in English units: g rms, 3 sigma in/s pk, 3 sigma in p-p.
 // A sum below 0 has no square root and gives NaN; a value beyond the 32-bit

@@ -1,5 +1,6 @@
 #include "frame/numbers.h"
 #include "frame/tessomar.h"
+#include "sine/limits.h"
 
 #include <array>
 #include <cmath>
@@ -32,14 +33,14 @@ bool inSineMode(int calcMode) { return calcMode == 1; }
 constexpr Pattern kMetricPattern = Pattern::Fixed2;
 
 constexpr std::array<FieldRow, 4> kFields{{
-    {"A", &Tessomar::Acceleration, &FormState::SineAccel, 1000, "1000", 0, Pattern::Fixed2, &Tessomar::AccelBounce,
-     inShockModes},
-    {"V", &Tessomar::Velocity, &FormState::SineVel, 1000, "1000", 39.3701, Pattern::Fixed1, &Tessomar::VelBounce,
-     inSineMode},
-    {"D", &Tessomar::Displacement, &FormState::SineDisp, 100, "100", 0.0393701, Pattern::Fixed3, &Tessomar::DispBounce,
-     inSineMode},
-    {"F", &Tessomar::Frequency, &FormState::SineFreq, 20000, "20000", 0, Pattern::Fixed2, &Tessomar::FreqBounce,
-     inSineMode},
+    {"A", &Tessomar::Acceleration, &FormState::SineAccel, sine::kAccelLimit, "1000", 0, Pattern::Fixed2,
+     &Tessomar::AccelBounce, inShockModes},
+    {"V", &Tessomar::Velocity, &FormState::SineVel, sine::kVelLimit, "1000", 39.3701, Pattern::Fixed1,
+     &Tessomar::VelBounce, inSineMode},
+    {"D", &Tessomar::Displacement, &FormState::SineDisp, sine::kDispLimit, "100", 0.0393701, Pattern::Fixed3,
+     &Tessomar::DispBounce, inSineMode},
+    {"F", &Tessomar::Frequency, &FormState::SineFreq, sine::kFreqLimit, "20000", 0, Pattern::Fixed2,
+     &Tessomar::FreqBounce, inSineMode},
 }};
 constexpr const FieldRow& kAccel = kFields[0];
 constexpr const FieldRow& kVel = kFields[1];

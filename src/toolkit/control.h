@@ -28,6 +28,8 @@ namespace key {
 inline constexpr int End = 35, Home = 36, Left = 37, Up = 38, Right = 39, Down = 40, Delete = 46;
 inline constexpr int PageUp = 33, PageDown = 34;
 inline constexpr int ShiftMask = 1, CtrlMask = 2, AltMask = 4;
+// Character codes of the keyboard's paste and cut (Ctrl+V, Ctrl+X) and of Escape.
+inline constexpr int PasteChar = 22, CutChar = 24, EscapeChar = 27;
 } // namespace key
 
 // Everything every control kind has: identity, geometry in twips, font,
@@ -132,6 +134,9 @@ public:
     std::function<void(int& keyAscii)> KeyPress;
     // Raised for non-character keys (arrows, Delete, Home, End).
     std::function<void(int& keyCode, int shift)> KeyDown;
+    // Raised by a paste into the box before anything goes in; a handler that
+    // takes the whole text itself returns true, and the box is left alone.
+    std::function<bool(const std::string& text)> Pasting;
 
     // What the box does with a key that was not swallowed.
     void applyChar(int keyAscii);

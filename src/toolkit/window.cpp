@@ -190,21 +190,47 @@ bool Window::pressAccessKey(char letter) {
     return true;
 }
 
-void Window::paste(const std::string& text) {
-    TextBox* box = focusedTextBox();
-    if (!box || box->Locked) return;
+// A box holds one line of printable ASCII: anything else pasted is left out.
+void Window::insertPasted(TextBox& box, const std::string& text) {
     std::string clean;
     for (char ch : text)
         if (ch >= 32 && ch < 127) clean += ch;
-    box->replaceSelection(clean);
+    box.replaceSelection(clean);
+}
+
+std::string Window::cutFrom(TextBox& box) {
+    std::string taken = box.selectedText();
+    if (!box.Locked) box.replaceSelection({}); // a locked box only copies
+    return taken;
+}
+
+void Window::paste(const std::string& text) {
+    TextBox* box = focusedTextBox();
+    if (!box || box->Locked) return;
+    if (box->Pasting && box->Pasting(text)) return;
+    insertPasted(*box, text);
 }
 
 std::string Window::cut() {
     TextBox* box = focusedTextBox();
-    if (!box || box->Locked) return copy();
-    std::string taken = box->selectedText();
-    box->replaceSelection({});
-    return taken;
+    return box ? cutFrom(*box) : std::string{};
+}
+
+// A text the box's paste handler takes as a whole replaces the key too.
+void Window::pasteKey(const std::string& text) {
+    TextBox* box = focusedTextBox();
+    if (!box || (!box->Locked && box->Pasting && box->Pasting(text))) return;
+    int code = key::PasteChar;
+    if (box->KeyPress) box->KeyPress(code);
+    if (code != 0 && !box->Locked) insertPasted(*box, text);
+}
+
+std::string Window::cutKey() {
+    TextBox* box = focusedTextBox();
+    if (!box) return {};
+    int code = key::CutChar;
+    if (box->KeyPress) box->KeyPress(code);
+    return code != 0 ? cutFrom(*box) : std::string{};
 }
 
 std::string Window::copy() const {

@@ -61,10 +61,20 @@ public:
     void click(Control& c);                  // focus first (if it can take it), then Click
     void clickText(TextBox& box, int caret); // a click into a text box at a caret position
     bool pressAccessKey(char letter);        // Alt+letter
-    void paste(const std::string& text);     // into the focused text box; no KeyPress
-    std::string cut();                       // from the focused text box; no KeyPress
+    // Paste and cut with the mouse (context menu, middle button): no KeyPress.
+    void paste(const std::string& text); // into the focused text box
+    std::string cut();                   // from the focused text box; what it took
+    // Paste and cut from the keyboard (Ctrl+V, Shift+Insert; Ctrl+X,
+    // Shift+Delete): keys that carry a character, so KeyPress sees
+    // key::PasteChar or key::CutChar first; swallowed, nothing is pasted or cut.
+    void pasteKey(const std::string& text);
+    std::string cutKey();
+    // Copying and selecting only read the box: no KeyPress.
     std::string copy() const;
     void selectAll();
+
+    // The platform's alert sound, for an action the window refuses.
+    std::function<void()> Beep;
 
     int activations() const { return m_activations; }
 
@@ -73,6 +83,8 @@ private:
     void registerControl(Control* c) { m_controls.push_back(c); }
     Control* nextTabStop(const Control* from, bool backwards) const;
     TextBox* focusedTextBox() const;
+    static void insertPasted(TextBox& box, const std::string& text);
+    static std::string cutFrom(TextBox& box);
 
     std::vector<Control*> m_controls;
     Control* m_focused = nullptr;

@@ -27,7 +27,7 @@ inline tk::TextBox& field(tessomar::Tessomar& w, char letter) {
 // Runs blank-separated steps: "@Name" clicks a control, "%X" presses Alt+X;
 // "A…", "V…", "D…", "F…" click into that sine field ("F(0)…" into a row of the
 // table), select its text and type the rest: '\r' is Enter, '>' Tab, '<'
-// Shift+Tab and '~' Delete.
+// Shift+Tab, '~' Delete and '\x16' Ctrl+V with "5" on the clipboard.
 inline void step(tessomar::Tessomar& w, const std::string& t) {
     if (t[0] == '@') return w.click(*w.find(t.substr(1)));
     if (t[0] == '%') return void(w.pressAccessKey(t[1]));
@@ -37,6 +37,7 @@ inline void step(tessomar::Tessomar& w, const std::string& t) {
     for (char c : t.substr(end))
         c == '>' || c == '<' ? w.pressTab(c == '<')
         : c == '~'           ? w.keyDown(tk::key::Delete, 0)
+        : c == '\x16'        ? w.pasteKey("5")
                              : w.keyPress(static_cast<unsigned char>(c));
 }
 inline void run(tessomar::Tessomar& w, const std::string& script) {

@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
+#include <QTimer>
 #include <QtTest>
 
 using namespace tessomar::view;
@@ -85,10 +87,13 @@ private slots:
         row("ctrl a", Qt::Key_A, ctrl, "", KeyAction::SelectAll);
         row("ctrl c", Qt::Key_C, ctrl, "", KeyAction::Copy);
         row("ctrl x", Qt::Key_X, ctrl, "", KeyAction::Cut);
+        row("ctrl v", Qt::Key_V, ctrl, "", KeyAction::Paste);
+        row("shift insert", Qt::Key_Insert, shift, "", KeyAction::Paste);
+        row("ctrl shift c", Qt::Key_C, ctrl | shift, "", KeyAction::CopyTable);
         row("alt letter", Qt::Key_H, Qt::AltModifier, "h", KeyAction::AccessKey, 'H');
         row("ctrl alt letter", Qt::Key_H, Qt::AltModifier | ctrl, "", KeyAction::None);
-        row("escape", Qt::Key_Escape, none, "\x1b", KeyAction::None);
-        row("non-ascii", Qt::Key_Eacute, none, "\xe9", KeyAction::None);
+        row("escape", Qt::Key_Escape, none, "\x1b", KeyAction::Char, 27);
+        row("non-ascii", Qt::Key_Eacute, none, "\xe9", KeyAction::Char, 0xE9);
     }
     void keysBecomeCoreActions() {
         QFETCH(int, key);
@@ -115,7 +120,7 @@ private slots:
         };
         row("start", "", "Acceleration", "0.00");
         row("two entries", "1 0 Return Tab Tab Tab 1 0 0 Return", "Velocity", "6.1");
-        row("paste, a key, a click taking the entry", "Ctrl+V 1 @Frequency", "Acceleration", "4.51");
+        row("keyboard paste, a click taking the entry", "Ctrl+V @Frequency", "Acceleration", "4.50");
         row("row picked by click", "Alt+R 2 0 Return . 0 4 Return 2 0 0 0 Return . 0 4 Return @B(0) @DelBut", "F(0)",
             "2000.00");
         row("shock help", "@ShockButton @HelpBut", "FreqLbl", "Duration");
@@ -143,6 +148,28 @@ private slots:
         }
         QCOMPARE(mismatch(*w), QString());
         QTEST(textOf(widget(name)), "shows");
+    }
+
+    // A profile pasted into the table reaches the core; the table's copy, by
+    // its key and from the boxes' context menu, puts the core's text on the clipboard.
+    void profilesGoThroughTheClipboard() {
+        QTest::keyClick(w.get(), Qt::Key_R, Qt::AltModifier); // Random: the focus in F(0)
+        QGuiApplication::clipboard()->setText(QStringLiteral("20 0.01\n2000 0.01"));
+        QTest::keySequence(w->focusWidget(), QKeySequence::Paste);
+        QCOMPARE(w->core().fs.BkFreq[2], 2000.0f);
+        const QString copied = QString::fromStdString(w->core().breakPointsText());
+        QTest::keyClick(w->focusWidget(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+        QGuiApplication::clipboard()->clear();
+        QTimer::singleShot(0, this, [] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions().last()).center());
+        });
+        QWidget* box = widget(QStringLiteral("F(0)"));
+        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(2, 2), box->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(box, &menuEvent);
+        QCOMPARE(QGuiApplication::clipboard()->text(), copied);
     }
 
     // The first show makes the widgets its frame shows; the rest, and the

@@ -114,6 +114,8 @@ const Scenario kScenarios[] = {
     {"OnlyTenCharactersAreSelected", "D100\r F20000>", "2045047552.00|6283185.0|100.000|20000.00 WWYG Acceleration*"},
     {"WithoutACharacterKeyNoEntry", "A10\r F100\r V~>", "10.00||0.020|100.00 YWWG Displacement*"},
     {"AnyCharacterKeyMakesAnEntry", "A10\r Vx>", "10.00|0.0|0.000|0.00 GWWW Displacement*"},
+    {"KeyboardPasteMakesAnEntry", "A10\r F100\r V\x16>", "8.14|5.0|0.016|100.00 WGWY Displacement*"},
+    {"EscapeMakesAnEntryOfWhatIsShown", "A10\r F100\r V\x1b>", "9.93|6.1|0.019|100.00 WGWY Displacement*"},
 };
 INSTANTIATE_TEST_SUITE_P(Entries, Sine, testing::ValuesIn(kScenarios),
                          [](const auto& info) { return std::string(info.param.name); });

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "random/report.h"
+
+#include <string>
+
+namespace tessomar::cli {
+
+// The profile on log-log axes as a standalone SVG document: frequency in Hz
+// across, PSD in g²/Hz up, grid lines at every decade (fainter ones between),
+// one circle per break point, the overall g rms in the title.
+std::string plotSvg(const BreakPointReport& report);
+
+} // namespace tessomar::cli

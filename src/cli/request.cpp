@@ -1,0 +1,281 @@
+#include "cli/request.h"
+
+#include "frame/numbers.h"
+
+#include <cmath>
+#include <utility>
+
+namespace tessomar::cli {
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+struct UnitRow {
+    const char* name;
+    double perBase;
+    bool metric;
+};
+
+// The units each field takes. The empty name is a bare number, taken in the
+// field's English unit; Metric units are typed with Metric units shown.
+const std::vector<UnitRow>& unitsOf(char letter, Command command) {
+    static const std::vector<UnitRow> accel{{"", 1, false}, {"g", 1, false}};
+    static const std::vector<UnitRow> vel{{"", 1, false}, {"ips", 1, false}, {"m/s", 1, true}, {"mps", 1, true}};
+    static const std::vector<UnitRow> disp{{"", 1, false}, {"in", 1, false}, {"mm", 1, true}};
+    static const std::vector<UnitRow> freq{{"", 1, false}, {"Hz", 1, false}};
+    static const std::vector<UnitRow> duration{{"", 1, false}, {"ms", 1, false}};
+    switch (letter) {
+    case 'A':
+        return accel;
+    case 'V':
+        return vel;
+    case 'D':
+        return disp;
+    default:
+        return command == Command::Shock ? duration : freq;
+    }
+}
+
+struct Rating {
+    const char* key;
+    std::vector<UnitRow> units;
+};
+
+// Each unit against inches, inches per second, newtons and kilograms: the
+// factors of the window's Metric display, and the exact pound and pound-force.
+const std::vector<Rating> kRatings{
+    {"stroke", {{"in", 1, false}, {"mm", 25.4, true}}},
+    {"velocity", {{"ips", 1, false}, {"m/s", 0.0254, true}}},
+    {"force", {{"N", 1, false}, {"kN", 0.001, true}, {"lbf", 1 / 4.4482216152605, false}}},
+    {"mass", {{"kg", 1, true}, {"lb", 1 / 0.45359237, false}}},
+};
+
+// "in or mm", "N, kN or lbf"; "or none" where the field has a unit of its own.
+std::string unitList(const std::vector<UnitRow>& units) {
+    std::vector<std::string> names;
+    for (const UnitRow& u : units) names.push_back(*u.name ? u.name : "none");
+    if (names.front() == "none") names.push_back(names.front()), names.erase(names.begin());
+    std::string out;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        out += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + names[i];
+    return out;
+}
+
+// Units are matched without regard to case: MM, Hz and hz alike.
+const UnitRow* findUnit(const std::vector<UnitRow>& units, std::string_view given) {
+    for (const UnitRow& u : units) {
+        const std::string_view name(u.name);
+        if (name.size() != given.size()) continue;
+        bool same = true;
+        for (std::size_t i = 0; i < name.size(); ++i) same = same && upper(name[i]) == upper(given[i]);
+        if (same) return &u;
+    }
+    return nullptr;
+}
+
+class Parser {
+public:
+    explicit Parser(const std::vector<std::string>& args) : m_args(args) {}
+    Parsed run();
+
+private:
+    bool option(const std::string& arg, std::size_t& i);
+    bool positional(const std::vector<std::string>& words);
+    bool entry(const std::string& word, const char* letters);
+    bool shaker(const std::string& ratings);
+    bool fail(std::string error) {
+        if (m_out.error.empty()) m_out.error = "tessomar-calc: " + std::move(error);
+        return false;
+    }
+
+    const std::vector<std::string>& m_args;
+    Parsed m_out;
+    std::vector<std::string> m_given; // the options seen, each at most once
+};
+
+Parsed Parser::run() {
+    for (const std::string& a : m_args)
+        if (a == "--help" || a == "-h") {
+            m_out.request.help = true;
+            return m_out;
+        }
+    std::vector<std::string> words;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < m_args.size(); ++i) {
+        const std::string& a = m_args[i];
+        if (optionsEnded || a == "-" || a.empty() || a[0] != '-') {
+            words.push_back(a);
+        } else if (a == "--") {
+            optionsEnded = true;
+        } else if (!option(a, i)) {
+            return m_out;
+        }
+    }
+    positional(words);
+    if (m_out.ok() && m_out.request.command != Command::Random)
+        for (const std::string& o : m_given)
+            if (o != "--json") fail(o + " applies to random only");
+    return m_out;
+}
+
+bool Parser::option(const std::string& arg, std::size_t& i) {
+    const std::size_t eq = arg.find('=');
+    const std::string name = arg.substr(0, eq);
+    if (name != "--json" && name != "--sigma" && name != "--shaker" && name != "--plot")
+        return fail("unknown option " + name + " (see --help)");
+    for (const std::string& seen : m_given)
+        if (seen == name) return fail(name + " given twice");
+    m_given.push_back(name);
+    if (name == "--json") {
+        if (eq != std::string::npos) return fail("--json takes no value");
+        m_out.request.json = true;
+        return true;
+    }
+    std::string value;
+    if (eq != std::string::npos) {
+        value = arg.substr(eq + 1);
+    } else if (i + 1 < m_args.size()) {
+        value = m_args[++i];
+    }
+    if (value.empty()) return fail(name + " needs a value");
+    if (name == "--plot") {
+        m_out.request.plot = value;
+        return true;
+    }
+    if (name == "--shaker") return shaker(value);
+    const auto sigma = splitNumber(value);
+    if (!sigma || !sigma->unit.empty() || !(sigma->value > 0) || !std::isfinite(sigma->value))
+        return fail("--sigma " + value + ": give a number above 0");
+    m_out.request.sigma = sigma->value;
+    return true;
+}
+
+bool Parser::positional(const std::vector<std::string>& words) {
+    Request& r = m_out.request;
+    if (words.empty()) return fail("no command: give sine, shock or random (see --help)");
+    const std::string& command = words[0];
+    std::size_t next = 1;
+    if (command == "random") {
+        r.command = Command::Random;
+        if (words.size() < 2) return fail("random: give a profile file, or - for standard input");
+        if (words.size() > 2) return fail("random: one profile only, " + words[2] + " is one too many");
+        r.profile = words[1];
+        return true;
+    }
+    const char* letters = "AVDF";
+    if (command == "shock") {
+        r.command = Command::Shock;
+        letters = "AVDT";
+        if (words.size() < 2) return fail("shock: give the pulse shape, half-sine or terminal-peak");
+        if (words[1] == "half-sine") {
+            r.pulse = Pulse::HalfSine;
+        } else if (words[1] == "terminal-peak") {
+            r.pulse = Pulse::TerminalPeak;
+        } else {
+            return fail("shock: unknown pulse shape " + words[1] + " (half-sine or terminal-peak)");
+        }
+        next = 2;
+    } else if (command != "sine") {
+        return fail("unknown command " + command + " (sine, shock or random)");
+    }
+    for (std::size_t i = next; i < words.size(); ++i)
+        if (!entry(words[i], letters)) return false;
+    if (r.entries.size() != 2) {
+        const std::string list =
+            std::string(1, letters[0]) + ", " + letters[1] + ", " + letters[2] + " or " + letters[3];
+        return fail(command + ": give exactly two of " + list + ", not " + std::to_string(r.entries.size()));
+    }
+    return true;
+}
+
+bool Parser::entry(const std::string& word, const char* letters) {
+    const Command command = m_out.request.command;
+    const std::string where = (command == Command::Sine ? "sine: " : "shock: ");
+    const std::size_t eq = word.find('=');
+    const std::string name = word.substr(0, eq);
+    const std::string list = std::string(1, letters[0]) + ", " + letters[1] + ", " + letters[2] + " or " + letters[3];
+    const std::string_view letterSet(letters);
+    if (name.size() != 1 || letterSet.find(upper(name[0])) == std::string_view::npos)
+        return fail(where + "unknown parameter " + word + " (" + list + ")");
+    // T is the Frequency field of the shock screen.
+    const char letter = upper(name[0]) == 'T' ? 'F' : upper(name[0]);
+    for (const Entry& e : m_out.request.entries)
+        if (e.letter == letter) return fail(where + std::string(1, upper(name[0])) + " given twice");
+    if (eq == std::string::npos || eq + 1 == word.size()) return fail(where + word + ": missing value");
+    const auto n = splitNumber(std::string_view(word).substr(eq + 1));
+    if (!n) return fail(where + word + ": not a number");
+    const auto& units = unitsOf(letter, command);
+    const UnitRow* unit = findUnit(units, n->unit);
+    if (!unit) return fail(where + word + ": unknown unit (" + unitList(units) + ")");
+    if (!(n->value > 0)) return fail(where + word + ": give a value above 0");
+    m_out.request.entries.push_back({letter, word, std::string(n->number), n->value, unit->metric});
+    return true;
+}
+
+bool Parser::shaker(const std::string& ratings) {
+    Shaker s;
+    bool seen[4] = {};
+    for (std::size_t from = 0; from <= ratings.size();) {
+        std::size_t comma = ratings.find(',', from);
+        if (comma == std::string::npos) comma = ratings.size();
+        const std::string item = ratings.substr(from, comma - from);
+        from = comma + 1;
+        const std::size_t eq = item.find('=');
+        const std::string key = item.substr(0, eq);
+        std::size_t k = 0;
+        while (k < kRatings.size() && key != kRatings[k].key) ++k;
+        if (k == kRatings.size())
+            return fail("--shaker: unknown rating " + (item.empty() ? "\"\"" : item) +
+                        " (stroke, velocity, force, mass)");
+        if (seen[k]) return fail("--shaker: " + key + " given twice");
+        seen[k] = true;
+        if (eq == std::string::npos || eq + 1 == item.size()) return fail("--shaker: " + item + ": missing value");
+        const auto n = splitNumber(std::string_view(item).substr(eq + 1));
+        if (!n) return fail("--shaker: " + item + ": not a number");
+        const UnitRow* unit = findUnit(kRatings[k].units, n->unit);
+        if (!unit) return fail("--shaker: " + item + ": give its unit, " + unitList(kRatings[k].units));
+        if (!(n->value > 0) || !std::isfinite(n->value)) return fail("--shaker: " + item + ": give a value above 0");
+        const Quantity q{n->value, unit->name, unit->perBase};
+        if (k == 0) s.stroke = q;
+        if (k == 1) s.velocity = q;
+        if (k == 2) s.force = q;
+        if (k == 3) s.mass = q;
+    }
+    if (!seen[0] || !seen[1]) return fail("--shaker: give at least stroke and velocity");
+    if (seen[2] != seen[3]) return fail("--shaker: give force and mass together");
+    m_out.request.shaker = s;
+    return true;
+}
+
+} // namespace
+
+std::optional<NumberAndUnit> splitNumber(std::string_view text) {
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    int digits = 0;
+    bool point = false;
+    for (; i < text.size() && (isDigit(text[i]) || (text[i] == '.' && !point)); ++i) {
+        if (text[i] == '.')
+            point = true;
+        else
+            ++digits;
+    }
+    if (digits == 0) return std::nullopt;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+        if (j < text.size() && isDigit(text[j])) {
+            while (j < text.size() && isDigit(text[j])) ++j;
+            i = j;
+        }
+    }
+    // The field's own reading, so that what is checked is what the window takes.
+    return NumberAndUnit{num::val(text.substr(0, i)), text.substr(0, i), text.substr(i)};
+}
+
+Parsed parse(const std::vector<std::string>& args) { return Parser(args).run(); }
+
+} // namespace tessomar::cli

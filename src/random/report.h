@@ -1,0 +1,38 @@
+#pragma once
+
+#include "frame/form_state.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tessomar {
+
+// One break point of the table with what its segment to the next point
+// does: the slope in dB/oct and the share of the overall g².
+struct BreakPointRow {
+    float freq = 0;              // Hz, as stored
+    float psd = 0;               // g²/Hz, as stored
+    std::optional<double> slope; // none for the last point, or where no slope exists
+    std::optional<double> share; // percent; none for the last point, or with no g² at all
+};
+
+// The filled break points in frequency order, and the three stored results
+// (English units: g rms, 3 sigma in/s pk, 3 sigma in p-p).
+struct BreakPointReport {
+    std::vector<BreakPointRow> rows;
+    float grms = 0, vel = 0, disp = 0;
+};
+
+// The shares come from the integration itself, run on a copy of the filled
+// entries, so they add up to what the window shows.
+BreakPointReport breakPointReport(const FormState& fs);
+
+// A row's texts through the table's patterns; slope and share are empty
+// where the row has none. entry counts from 1.
+struct BreakPointTexts {
+    std::string entry, freq, psd, slope, share;
+};
+BreakPointTexts textsOf(int entry, const BreakPointRow& row);
+
+} // namespace tessomar
