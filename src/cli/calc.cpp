@@ -110,7 +110,9 @@ RandomResult computeRandom(std::string_view name, std::string_view text, double 
         return out;
     }
     if (p.points.size() > entries::kLastEntry) {
-        out.error = where + ": " + std::to_string(p.points.size()) + " break points, more than the table's 50";
+        const int line = p.points[entries::kLastEntry].line; // the 51st point
+        out.error = where + ":" + std::to_string(line) + ": " + std::to_string(p.points.size()) +
+                    " break points, more than the table's 50";
         return out;
     }
     const auto w = startedWindow();

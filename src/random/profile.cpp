@@ -186,8 +186,12 @@ private:
     void fail(std::string error, int lineNo) {
         if (m_out.ok()) m_out.error = std::move(error), m_out.errorLine = lineNo;
     }
-    void addLevel(double f, double p) {
+    void appears(double f, int lineNo) {
         m_appearance.push_back(f);
+        m_lineOf.emplace(f, lineNo);
+    }
+    void addLevel(double f, double p, int lineNo) {
+        appears(f, lineNo);
         m_own[f].push_back(p);
     }
     void resolveSlopes();
@@ -201,6 +205,7 @@ private:
     Profile m_out;
     std::optional<Columns> m_columns;
     std::vector<double> m_appearance;            // frequencies in text order
+    std::map<double, int> m_lineOf;              // where each frequency first appears
     std::map<double, std::vector<double>> m_own; // levels given in the text
     std::map<double, double> m_derived;          // levels reached along a slope
     std::vector<SlopeBand> m_slopes;
@@ -224,7 +229,7 @@ Profile Reader::run(std::string_view text) {
         if (!done.insert(f).second) continue;
         const auto own = m_own.find(f);
         if (own == m_own.end()) {
-            m_out.points.push_back({f, m_derived.at(f)});
+            m_out.points.push_back({f, m_derived.at(f), m_lineOf.at(f)});
             continue;
         }
         // The same level twice is one point; different levels are a step.
@@ -232,7 +237,7 @@ Profile Reader::run(std::string_view text) {
         for (double p : own->second) {
             if (std::find(seen.begin(), seen.end(), p) != seen.end()) continue;
             seen.push_back(p);
-            m_out.points.push_back({f, p});
+            m_out.points.push_back({f, p, m_lineOf.at(f)});
         }
     }
     return m_out;
@@ -271,7 +276,7 @@ bool Reader::readMapped(std::string_view text, int lineNo) {
     const auto f = cellNumber(cells[m_columns->freq]);
     const auto p = cellNumber(cells[m_columns->psd]);
     if (!f || !p) return false;
-    if (checkFreq(*f, lineNo) && checkLevel(*p, lineNo)) addLevel(*f, *p);
+    if (checkFreq(*f, lineNo) && checkLevel(*p, lineNo)) addLevel(*f, *p, lineNo);
     return true;
 }
 
@@ -285,7 +290,8 @@ bool Reader::readGrammar(const Line& line, int lineNo) {
         return true;
     };
     if (!line.slope && kinds({Item::Number, Item::Number})) {
-        if (checkFreq(it[0].value, lineNo) && checkLevel(it[1].value, lineNo)) addLevel(it[0].value, it[1].value);
+        if (checkFreq(it[0].value, lineNo) && checkLevel(it[1].value, lineNo))
+            addLevel(it[0].value, it[1].value, lineNo);
         return true;
     }
     if (!kinds({Item::Number, Item::Dash, Item::Number, Item::Number})) return false;
@@ -294,12 +300,12 @@ bool Reader::readGrammar(const Line& line, int lineNo) {
     if (!(f2 > f1)) {
         fail("band end not above its start", lineNo);
     } else if (line.slope) {
-        m_appearance.push_back(f1);
-        m_appearance.push_back(f2);
+        appears(f1, lineNo);
+        appears(f2, lineNo);
         m_slopes.push_back({f1, f2, value, lineNo});
     } else if (checkLevel(value, lineNo)) {
-        addLevel(f1, value);
-        addLevel(f2, value);
+        addLevel(f1, value, lineNo);
+        addLevel(f2, value, lineNo);
     }
     return true;
 }

@@ -10,6 +10,7 @@ namespace tessomar::profile {
 struct Point {
     double freq = 0;
     double psd = 0;
+    int line = 0; // the line that first names the frequency
     friend bool operator==(const Point&, const Point&) = default;
 };
 

@@ -84,7 +84,7 @@ const Case kCases[] = {
     {"sine A=5 V=fast", "", 2, "tessomar-calc: sine: V=fast: not a number"},
     {"random p.txt", "20 0.01\n80 zz 0.04\n", 2, "p.txt:2: line reads as nothing"},
     {"random -", "20-80 Hz +3 dB/oct\n", 2, "<stdin>:1: slope not anchored to a level"},
-    {"random p.txt", points(51), 2, "p.txt: 51 break points, more than the table's 50"},
+    {"random p.txt", "Random profile\n" + points(51), 2, "p.txt:52: 51 break points, more than the table's 50"},
     {"random missing", "", 2, "tessomar-calc: missing: cannot read: No such file or directory"},
     {"--plot p.svg sine A=1 F=1", "", 2, "tessomar-calc: --plot applies to random only"},
 };
