@@ -18,6 +18,7 @@ test_pkgs=(
   libx11-dev                          # the X client that times a window's first frame (bench/)
   clang libclang-rt-14-dev            # sanitizer build and libFuzzer targets
   xvfb xauth x11-utils xdotool        # a real X server, real key and pointer events
+  xclip                               # a clipboard owner for the keyboard's paste
   dbus at-spi2-core python3-pyatspi   # the accessibility bus and a client for reading the window
   imagemagick                         # screenshots for colours
   desktop-file-utils appstream        # validating the desktop entry and metainfo

@@ -97,7 +97,7 @@ class App:
     """One run of the program in an X server, driven through its window."""
 
     def __init__(self, program, xserver, bus, extra_env=None):
-        self.atspi, self.nodes = bus.pyatspi, []
+        self.atspi, self.nodes, self.clipboard = bus.pyatspi, [], None
         self.runtime = tempfile.mkdtemp(prefix="tessomar-e2e-")
         env = {k: v for k, v in xserver.env.items() if k != "QT_QPA_PLATFORM"}
         self.env = dict(env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", XDG_RUNTIME_DIR=self.runtime, **(extra_env or {}))
@@ -133,6 +133,8 @@ class App:
 
     def close(self):
         stop(self.proc)
+        if self.clipboard:
+            stop(self.clipboard)
         self.log.close()
         shutil.rmtree(self.runtime, ignore_errors=True)
 
@@ -194,6 +196,16 @@ class App:
                 self.keys("Return" if part == "\n" else "Tab")
             else:
                 run(["xdotool", "type", "--delay", "40", "--", part], self.env)
+
+    def copy(self, text):
+        """Puts the text on the clipboard, held by xclip in the foreground until the run ends."""
+        if self.clipboard:
+            stop(self.clipboard)
+        self.clipboard = spawn(["xclip", "-quiet", "-selection", "clipboard"], self.env, stdin=subprocess.PIPE)
+        self.clipboard.stdin.write(text.encode())
+        self.clipboard.stdin.close()
+        read = ["xclip", "-o", "-selection", "clipboard"]
+        wait_for(lambda: run(read, self.env, check=False) == text, "the text on the clipboard")
 
     def click(self, name, role=FOCUSABLE):
         x, y, w, h = self.extents(self.find(name, role))

@@ -82,6 +82,7 @@ STEPS = {
     "keys": lambda app, keys: app.keys(*keys.split()),
     "type": lambda app, text: app.type(text),
     "click": lambda app, name: app.click(name),
+    "copy": lambda app, text: app.copy(text),
     "focus": lambda app, name: app.expect_focus(name),
     "texts": lambda app, texts: [app.expect_text(name, text) for name, text in texts.items()],
     "shown": lambda app, names: [app.expect_showing(name) for name in names],
@@ -126,6 +127,11 @@ SCENARIOS = [
         ("focus", "Row 4 PSD"), ("layout", None), ("click", "Row 2 number"), ("focus", "Row 2 number"),
         ("click", "Delete Break Pt"), ("texts", {"Acceleration": "5.81", "Row 2 frequency": "350.00"}),
         ("keys", "alt+c"), ("texts", {"Acceleration": "0.00", "Row 1 frequency": "0.00"})]),
+    ("keyboard paste", 96, {}, [
+        ("type", "10\n"), ("click", "Frequency"), ("keys", "ctrl+a"), ("type", "100\n"), ("click", "Velocity"),
+        ("copy", "5"), ("keys", "ctrl+a ctrl+v Tab"), ("texts", {"Acceleration": "8.14", "Velocity": "5.0"}),
+        ("keys", "alt+r"), ("copy", "20-80 Hz +3 dB/oct\n80-350 Hz 0.04\n350-2000 Hz -3 dB/oct\n"),
+        ("keys", "ctrl+v"), ("texts", {"Acceleration": "6.06", "Row 1 PSD": "0.010048", "Row 4 PSD": "0.007042"})]),
     ("help panels", 96, {}, [
         ("click", "Help"), ("shown", ["Sine help"]), ("height", 4210), ("click", "Sine"), ("hidden", ["Sine help"]),
         ("click", "Random"), ("click", "Help"), ("shown", ["Random help"]), ("height", 7470),
