@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdio>
 #include <string>
 
@@ -116,6 +117,25 @@ TEST_F(Table, ARefusedProfileChangesNothingAndBeeps) {
         EXPECT_EQ(w.F[3].Text() + w.Acceleration.Text() + std::to_string(w.Scroll.Max()), shown);
     }
     EXPECT_EQ(beeps, 4);
+}
+
+// A pasted profile stores what typing the same numbers with Enter stores,
+// digits beyond what the boxes show included.
+TEST_F(Table, APastedProfileStoresWhatTypingItStores) {
+    w.pasteKey("20.004 0.0123456\n80 0.04\n350.555 0.0400004\n2000 0.0071234");
+    const tessomar::FormState pasted = w.fs;
+    w.ClearBut_Click();
+    w.F[0].SetFocus();
+    for (const char c : std::string("20.004\r0.0123456\r80\r0.04\r350.555\r0.0400004\r2000\r0.0071234\r"))
+        w.keyPress(c);
+    // The rows the focus was left in differ; the table and its results may not.
+    EXPECT_EQ(w.fs.BkFreq, pasted.BkFreq);
+    EXPECT_EQ(w.fs.BkPsd, pasted.BkPsd);
+    const auto results = [](const tessomar::FormState& fs) {
+        return std::array{fs.RandomGrms, fs.RandomVel, fs.RandomDisp};
+    };
+    EXPECT_EQ(results(w.fs), results(pasted));
+    EXPECT_NE(pasted.RandomGrms, 0.0f);
 }
 
 // A single value pasted is a typed one: the results go blank and the
