@@ -4,6 +4,7 @@
 #include "random/entries.h"
 #include "sine/limits.h"
 
+#include <array>
 #include <memory>
 
 namespace tessomar::cli {
@@ -19,43 +20,38 @@ std::unique_ptr<Tessomar> startedWindow() {
     return w;
 }
 
-tk::TextBox& fieldOf(Tessomar& w, char letter) {
-    switch (letter) {
-    case 'A':
-        return w.Acceleration;
-    case 'V':
-        return w.Velocity;
-    case 'D':
-        return w.Displacement;
-    default:
-        return w.Frequency;
-    }
+// The four value fields by letter: the box an entry is typed into, where the
+// window stores it, and the field's limit on the number as typed.
+struct Field {
+    char letter;
+    tk::TextBox Tessomar::*box;
+    float FormState::*stored;
+    double limit;
+};
+constexpr std::array<Field, 4> kFields{{
+    {'A', &Tessomar::Acceleration, &FormState::SineAccel, sine::kAccelLimit},
+    {'V', &Tessomar::Velocity, &FormState::SineVel, sine::kVelLimit},
+    {'D', &Tessomar::Displacement, &FormState::SineDisp, sine::kDispLimit},
+    {'F', &Tessomar::Frequency, &FormState::SineFreq, sine::kFreqLimit},
+}};
+
+const Field& fieldOf(char letter) {
+    for (const Field& f : kFields)
+        if (f.letter == letter) return f;
+    return kFields.back();
 }
 
-float storedOf(const FormState& fs, char letter) {
-    switch (letter) {
-    case 'A':
-        return fs.SineAccel;
-    case 'V':
-        return fs.SineVel;
-    case 'D':
-        return fs.SineDisp;
-    default:
-        return fs.SineFreq;
-    }
-}
-
-// The limit of a field on the number as typed, and its unit for the warning.
-std::pair<double, const char*> limitOf(const Entry& e, bool shock) {
+// The unit a limit is given in, for the warning.
+const char* limitUnit(const Entry& e, bool shock) {
     switch (e.letter) {
     case 'A':
-        return {sine::kAccelLimit, "g"};
+        return "g";
     case 'V':
-        return {sine::kVelLimit, e.metric ? "m/s" : "ips"};
+        return e.metric ? "m/s" : "ips";
     case 'D':
-        return {sine::kDispLimit, e.metric ? "mm" : "in"};
+        return e.metric ? "mm" : "in";
     default:
-        return {sine::kFreqLimit, shock ? "ms" : "Hz"};
+        return shock ? "ms" : "Hz";
     }
 }
 
@@ -76,17 +72,18 @@ SineResult computeSine(const Request& request) {
         const bool metricShown = w->fs.EnglishUnits != kTrue;
         if ((e.letter == 'V' || e.letter == 'D') && e.metric != metricShown)
             w->click(e.metric ? w->MetricBut : w->EnglishBut);
-        tk::TextBox& box = fieldOf(*w, e.letter);
-        w->clickText(box, 0);
+        const Field& field = fieldOf(e.letter);
+        w->clickText((*w).*field.box, 0);
         w->selectAll();
         for (char c : e.number) w->keyPress(static_cast<unsigned char>(c));
         w->keyPress(13);
-        if (const auto [limit, unit] = limitOf(e, shock); e.value > limit)
+        if (e.value > field.limit)
             out.warnings.push_back("tessomar-calc: warning: " + e.given + " is above the field's limit, " +
-                                   std::to_string(static_cast<int>(limit)) + " " + unit + " taken");
+                                   std::to_string(static_cast<int>(field.limit)) + " " + limitUnit(e, shock) +
+                                   " taken");
     }
     for (const Entry& e : request.entries)
-        if (storedOf(w->fs, e.letter) == 0 && out.error.empty())
+        if (w->fs.*fieldOf(e.letter).stored == 0 && out.error.empty())
             out.error = "tessomar-calc: " + std::string(shock ? "shock: " : "sine: ") + e.given +
                         " is 0 at the field's precision";
     w->click(w->EnglishBut);

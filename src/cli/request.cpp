@@ -2,14 +2,13 @@
 
 #include "frame/numbers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
 namespace tessomar::cli {
 
 namespace {
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
@@ -57,11 +56,16 @@ const std::vector<Rating> kRatings{
 std::string unitList(const std::vector<UnitRow>& units) {
     std::vector<std::string> names;
     for (const UnitRow& u : units) names.push_back(*u.name ? u.name : "none");
-    if (names.front() == "none") names.push_back(names.front()), names.erase(names.begin());
+    if (names.front() == "none") std::rotate(names.begin(), names.begin() + 1, names.end());
     std::string out;
     for (std::size_t i = 0; i < names.size(); ++i)
         out += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + names[i];
     return out;
+}
+
+// "A, V, D or F": the four parameter letters of a command.
+std::string letterList(std::string_view letters) {
+    return std::string(1, letters[0]) + ", " + letters[1] + ", " + letters[2] + " or " + letters[3];
 }
 
 // Units are matched without regard to case: MM, Hz and hz alike.
@@ -184,9 +188,8 @@ bool Parser::positional(const std::vector<std::string>& words) {
     for (std::size_t i = next; i < words.size(); ++i)
         if (!entry(words[i], letters)) return false;
     if (r.entries.size() != 2) {
-        const std::string list =
-            std::string(1, letters[0]) + ", " + letters[1] + ", " + letters[2] + " or " + letters[3];
-        return fail(command + ": give exactly two of " + list + ", not " + std::to_string(r.entries.size()));
+        return fail(command + ": give exactly two of " + letterList(letters) + ", not " +
+                    std::to_string(r.entries.size()));
     }
     return true;
 }
@@ -196,10 +199,9 @@ bool Parser::entry(const std::string& word, const char* letters) {
     const std::string where = (command == Command::Sine ? "sine: " : "shock: ");
     const std::size_t eq = word.find('=');
     const std::string name = word.substr(0, eq);
-    const std::string list = std::string(1, letters[0]) + ", " + letters[1] + ", " + letters[2] + " or " + letters[3];
     const std::string_view letterSet(letters);
     if (name.size() != 1 || letterSet.find(upper(name[0])) == std::string_view::npos)
-        return fail(where + "unknown parameter " + word + " (" + list + ")");
+        return fail(where + "unknown parameter " + word + " (" + letterList(letters) + ")");
     // T is the Frequency field of the shock screen.
     const char letter = upper(name[0]) == 'T' ? 'F' : upper(name[0]);
     for (const Entry& e : m_out.request.entries)
@@ -253,25 +255,8 @@ bool Parser::shaker(const std::string& ratings) {
 } // namespace
 
 std::optional<NumberAndUnit> splitNumber(std::string_view text) {
-    std::size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-    int digits = 0;
-    bool point = false;
-    for (; i < text.size() && (isDigit(text[i]) || (text[i] == '.' && !point)); ++i) {
-        if (text[i] == '.')
-            point = true;
-        else
-            ++digits;
-    }
-    if (digits == 0) return std::nullopt;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        std::size_t j = i + 1;
-        if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
-        if (j < text.size() && isDigit(text[j])) {
-            while (j < text.size() && isDigit(text[j])) ++j;
-            i = j;
-        }
-    }
+    const std::size_t i = num::plainNumberLength(text);
+    if (i == 0) return std::nullopt;
     // The field's own reading, so that what is checked is what the window takes.
     return NumberAndUnit{num::val(text.substr(0, i)), text.substr(0, i), text.substr(i)};
 }

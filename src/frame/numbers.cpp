@@ -93,16 +93,50 @@ Reading readLeading(std::string_view text) {
     return {negative ? -value : value, false};
 }
 
+std::size_t plainNumberLength(std::string_view t) {
+    std::size_t i = 0;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+    int digits = 0;
+    bool point = false;
+    for (; i < t.size() && (isDigit(t[i]) || (t[i] == '.' && !point)); ++i) {
+        if (t[i] == '.')
+            point = true;
+        else
+            ++digits;
+    }
+    if (digits == 0) return 0;
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < t.size() && (t[j] == '+' || t[j] == '-')) ++j;
+        if (j < t.size() && isDigit(t[j])) {
+            while (j < t.size() && isDigit(t[j])) ++j;
+            i = j;
+        }
+    }
+    return i;
+}
+
 std::string format(double value, Pattern pattern) {
     if (!std::isfinite(value)) return {}; // callers never store such values
     int decimals = 0;
     std::size_t minInteger = 1;
     switch (pattern) {
-    case Pattern::Fixed2: decimals = 2; break;
-    case Pattern::Fixed1: decimals = 1; break;
-    case Pattern::Fixed3: decimals = 3; break;
-    case Pattern::Fixed6: decimals = 6; break;
-    case Pattern::Int2: decimals = 0; minInteger = 2; break;
+    case Pattern::Fixed2:
+        decimals = 2;
+        break;
+    case Pattern::Fixed1:
+        decimals = 1;
+        break;
+    case Pattern::Fixed3:
+        decimals = 3;
+        break;
+    case Pattern::Fixed6:
+        decimals = 6;
+        break;
+    case Pattern::Int2:
+        decimals = 0;
+        minInteger = 2;
+        break;
     }
 
     // Shortest decimal form: d.ddd e X. Built in fixed buffers: tables are

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,12 @@ struct Reading {
 };
 Reading readLeading(std::string_view text);
 inline double val(std::string_view text) { return readLeading(text).value; }
+
+// A plain number as documents and scripts write it, with nothing skipped: a
+// sign, digits with at most one ".", and an exponent (e or E) when digits
+// follow it. How many characters at the start of the text form one; 0 when
+// none do.
+std::size_t plainNumberLength(std::string_view text);
 
 // The display patterns. Rounding is half away from zero on the shortest
 // decimal form of the value; "." always; no thousands separator.

@@ -72,26 +72,10 @@ std::vector<std::string_view> cellsOf(std::string_view line, char separator) {
     return out;
 }
 
-// Sign, digits with at most one ".", an optional exponent: the whole field.
+// The whole field is a number.
 bool isNumber(std::string_view t) {
-    std::size_t i = 0;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
-    int digits = 0;
-    bool point = false;
-    for (; i < t.size() && (isDigit(t[i]) || (t[i] == '.' && !point)); ++i) {
-        if (t[i] == '.')
-            point = true;
-        else
-            ++digits;
-    }
-    if (digits == 0) return false;
-    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
-        ++i;
-        if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
-        if (i == t.size() || !isDigit(t[i])) return false;
-        while (i < t.size() && isDigit(t[i])) ++i;
-    }
-    return i == t.size();
+    const std::size_t n = num::plainNumberLength(t);
+    return n > 0 && n == t.size();
 }
 
 // A field that looks like the start of a number but is none ("20Hz", "1.2.3").
@@ -184,7 +168,9 @@ private:
     bool checkFreq(double f, int lineNo);
     bool checkLevel(double p, int lineNo);
     void fail(std::string error, int lineNo) {
-        if (m_out.ok()) m_out.error = std::move(error), m_out.errorLine = lineNo;
+        if (!m_out.ok()) return;
+        m_out.error = std::move(error);
+        m_out.errorLine = lineNo;
     }
     void appears(double f, int lineNo) {
         m_appearance.push_back(f);
