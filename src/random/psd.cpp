@@ -47,7 +47,7 @@ private:
     bool m_ok = true;
 };
 
-struct Segment {
+struct Line {
     double f1, p1, f2, p2;
     double n;   // slope exponent on log-log axes
     double L;   // ln(f2 / f1)
@@ -60,7 +60,7 @@ Term result(const Arith& a, double v) { return a.ok() ? Term(v) : std::nullopt; 
 // Exact integral of P1 (f/f1)^n times factor / f^power from f1 to f2; the
 // general form divides by (n + 1 - power), so near that exponent the log
 // form of the end point takes over.
-Term generalTerm(const Segment& s, double power, double factor) {
+Term generalTerm(const Line& s, double power, double factor) {
     Arith a;
     const double e = s.n + 1 - power;
     const double scale = a.div(s.p1, a.mul(a.take(s.f1n), e));
@@ -68,19 +68,19 @@ Term generalTerm(const Segment& s, double power, double factor) {
     return result(a, a.mul(a.mul(scale, factor), span));
 }
 
-Term accelTerm(const Segment& s) {
+Term accelTerm(const Line& s) {
     if (!inside(s.n, -1.000001, -0.999999)) return generalTerm(s, 0, 1);
     Arith a;
     return result(a, a.mul(a.mul(s.f2, s.p2), s.L));
 }
 
-Term velTerm(const Segment& s) {
+Term velTerm(const Line& s) {
     if (!inside(s.n, 0.999999, 1.000001)) return generalTerm(s, 2, kVelFactor);
     Arith a;
     return result(a, a.mul(a.div(a.mul(s.p2, kVelFactor), s.f2), s.L));
 }
 
-Term dispTerm(const Segment& s) {
+Term dispTerm(const Line& s) {
     if (!inside(s.n, 2.999999, 3.000001)) return generalTerm(s, 4, kDispFactor);
     Arith a;
     return result(a, a.mul(a.div(a.mul(s.p2, kDispFactor), a.pow(s.f2, 3)), s.L));
@@ -94,12 +94,12 @@ bool addTo(double& sum, const Term& term) {
 }
 
 // The three terms in order; a failing one ends the segment, and the terms
-// added before it stay. Returns what the segment added to the acceleration sum.
-double addSegment(Sums& sums, const Segment& s) {
+// added before it stay.
+Segment addSegment(Sums& sums, const Line& s) {
     const Term accel = accelTerm(s);
-    if (!addTo(sums.accel, accel)) return 0;
-    if (addTo(sums.vel, velTerm(s))) addTo(sums.disp, dispTerm(s));
-    return *accel;
+    if (!addTo(sums.accel, accel)) return {0, Gap::OutOfRange, false};
+    const bool whole = addTo(sums.vel, velTerm(s)) && addTo(sums.disp, dispTerm(s));
+    return {*accel, Gap::None, !whole};
 }
 
 float overall(double sum, double factor) {
@@ -137,24 +137,33 @@ void sortBreakPoints(Column& freq, Column& psd) {
     }
 }
 
-Sums integrate(Column& freq, Column& psd, SegmentTerms* accelTerms) {
+Sums integrate(Column& freq, Column& psd, Segments* segments) {
     Sums sums;
-    if (accelTerms) accelTerms->fill(0);
+    Segments none{};
+    Segments& out = segments ? *segments : none;
+    out.fill({});
     for (int i = kFirstEntry; i < kLastEntry; ++i) {
         if (freq[i + 1] == 0) break;
         if (psd[i] == 0) psd[i] = kZeroPsd;
         if (psd[i + 1] == 0) psd[i + 1] = kZeroPsd;
-        if (toFloat(freq[i] * kFreqMargin) > freq[i + 1]) continue;
-
-        Segment s{freq[i], psd[i], freq[i + 1], psd[i + 1], 0, 0, 0};
+        if (toFloat(freq[i] * kFreqMargin) > freq[i + 1]) {
+            out[i].gap = Gap::CloseFrequencies;
+            continue;
+        }
+        Line s{freq[i], psd[i], freq[i + 1], psd[i + 1], 0, 0, 0};
         Arith a;
         s.L = a.log(a.div(s.f2, s.f1));
         s.n = a.div(a.log(a.div(s.p2, s.p1)), s.L);
-        if (!a.ok()) continue; // a negative PSD has no log-log line
-        if (std::fabs(s.n) > kSlopeLimit) continue;
+        if (!a.ok()) {
+            out[i].gap = Gap::NoLogLine; // a negative PSD has no log-log line
+            continue;
+        }
+        if (std::fabs(s.n) > kSlopeLimit) {
+            out[i].gap = Gap::TooSteep;
+            continue;
+        }
         s.f1n = std::pow(s.f1, s.n);
-        const double accel = addSegment(sums, s);
-        if (accelTerms) (*accelTerms)[i] = accel;
+        out[i] = addSegment(sums, s);
     }
     return sums;
 }

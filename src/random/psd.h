@@ -22,15 +22,28 @@ struct Sums {
     double disp = 0;
 };
 
-// What each segment added to the acceleration sum: element i for the
-// segment from entry i to entry i + 1, 0 where the segment added nothing.
-using SegmentTerms = std::array<double, 52>;
+// Why a segment of the table added nothing to the sums: its ends closer
+// than the frequency margin, a slope steeper than the limit, no log-log
+// line between its ends (a PSD of 0 or below), or a term beyond the range
+// of a double.
+enum class Gap { None, CloseFrequencies, TooSteep, NoLogLine, OutOfRange };
+
+// What one segment did: element i of Segments for the segment from entry i
+// to entry i + 1. accel is its acceleration term, 0 when left out; partial
+// marks a segment whose velocity or displacement term failed after the
+// acceleration term was added.
+struct Segment {
+    double accel = 0;
+    Gap gap = Gap::None;
+    bool partial = false;
+};
+using Segments = std::array<Segment, 52>;
 
 // Integrates the sorted table segment by segment on log-log lines. A PSD of
 // exactly 0 in an integrated entry is replaced by 1e-9 in the arrays
 // themselves, so the table shows what was integrated. When asked, it also
-// reports each segment's acceleration term.
-Sums integrate(Column& freq, Column& psd, SegmentTerms* accelTerms = nullptr);
+// says what each segment added, or why it added nothing.
+Sums integrate(Column& freq, Column& psd, Segments* segments = nullptr);
 
 // Overall values, in English units: g rms, 3 sigma in/s pk, 3 sigma in p-p.
 // A sum below 0 has no square root and gives NaN; a value beyond the 32-bit

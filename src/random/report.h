@@ -1,6 +1,7 @@
 #pragma once
 
 #include "frame/form_state.h"
+#include "random/psd.h"
 
 #include <optional>
 #include <string>
@@ -15,10 +16,12 @@ struct BreakPointRow {
     float psd = 0;               // g²/Hz, as stored
     std::optional<double> slope; // none for the last point, or where no slope exists
     std::optional<double> share; // percent; none for the last point, or with no g² at all
+    psd::Gap gap = psd::Gap::None; // why the segment to the next point added nothing
 };
 
-// The filled break points in frequency order, and the three stored results
-// (English units: g rms, 3 sigma in/s pk, 3 sigma in p-p).
+// The entries the integration reads, in frequency order (a PSD of 0 as the
+// 1e-9 that stands in for it), and the three stored results (English units:
+// g rms, 3 sigma in/s pk, 3 sigma in p-p).
 struct BreakPointReport {
     std::vector<BreakPointRow> rows;
     float grms = 0, vel = 0, disp = 0;
@@ -29,10 +32,14 @@ struct BreakPointReport {
 BreakPointReport breakPointReport(const FormState& fs);
 
 // A row's texts through the table's patterns; slope and share are empty
-// where the row has none. entry counts from 1.
+// where the row has none, and a segment left out says so in place of its
+// share. entry counts from 1.
 struct BreakPointTexts {
     std::string entry, freq, psd, slope, share;
 };
 BreakPointTexts textsOf(int entry, const BreakPointRow& row);
+
+// Why a segment was left out, in a few words ("slope steeper than 903 dB/oct").
+const char* gapText(psd::Gap gap);
 
 } // namespace tessomar
