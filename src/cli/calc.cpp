@@ -134,7 +134,6 @@ SineResult exactSine(const Request& request) {
             out.error = std::string(shock ? "shock: " : "sine: ") + e.given + " is above the field's limit, " +
                         limitText(f, e, shock) + " (--exact takes values as given or not at all)";
         *held[&f - kFields.data()] = e.value * (e.metric ? f.metricEntry : 1);
-        out.taken.emplace_back();
     }
     const std::string prior(1, request.entries[0].letter), last(1, request.entries[1].letter);
     const auto pair = sine::findPair(last, prior);
@@ -242,7 +241,7 @@ Demand demandOf(const RandomResult& r) { return {r.disp, r.vel, r.grms * kStanda
 std::vector<Margin> margins(const Shaker& shaker, const Demand& d, std::vector<std::string>& warnings) {
     std::vector<Margin> out;
     auto add = [&](const char* name, double demandBase, const Quantity& rating) {
-        Margin m{name, demandBase * rating.perBase, rating.value, rating.unit, num::Pattern::Fixed2, 0, false};
+        Margin m{name, demandBase * rating.perBase, rating.value, rating.unit};
         if (rating.unit == "in") m.pattern = num::Pattern::Fixed3;
         if (rating.unit == "ips") m.pattern = num::Pattern::Fixed1;
         m.percent = 100 * (m.rating - m.demand) / m.rating;

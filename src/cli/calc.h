@@ -24,7 +24,7 @@ struct SineResult {
     bool exact = false;
     FieldTexts english, metric;
     double accel = 0, vel = 0, disp = 0, freq = 0;
-    std::vector<std::string> taken;    // per entry: what the field took, "" when the value as given
+    std::vector<std::string> taken;    // per entry, what the field took: "" as given, and none with --exact
     std::vector<std::string> warnings; // each a sentence, without the program's name
     std::string error;
 };

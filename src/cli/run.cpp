@@ -26,7 +26,8 @@ int codeOf(const std::vector<Margin>& margins) {
 } // namespace
 
 std::string usage() {
-    return "Usage: tessomar-calc [--json] [--exact] [--shaker RATINGS] sine PARAM=VALUE PARAM=VALUE\n"
+    return "Usage: tessomar-calc [--json] [--exact] [--shaker RATINGS]\n"
+           "                     sine PARAM=VALUE PARAM=VALUE\n"
            "       tessomar-calc [--json] [--exact] [--shaker RATINGS]\n"
            "                     shock half-sine|terminal-peak PARAM=VALUE PARAM=VALUE\n"
            "       tessomar-calc [--json] [--exact] [--sigma N] [--shaker RATINGS]\n"
@@ -63,13 +64,15 @@ std::string usage() {
            "  --sigma N         peak velocity and displacement at N sigma, at most 1000\n"
            "                    (random; 3)\n"
            "  --shaker RATINGS  compare with a shaker's data sheet, for example\n"
-           "                    stroke=2in,velocity=70ips,sine-force=8.9kN,random-force=6.2kN,mass=45kg\n"
+           "                    stroke=2in,velocity=70ips,sine-force=8.9kN,\n"
+           "                    random-force=6.2kN,mass=45kg\n"
            "                    stroke p-p (in or mm), velocity pk (ips or m/s), sine-force\n"
            "                    (pk) and random-force (rms) (N, kN or lbf) with the moving\n"
            "                    mass (kg or lb). Sine and shock check the sine force against\n"
            "                    mass x peak g, random the random force against mass x g rms;\n"
            "                    force= alone is refused. Stroke 0.1 to 2000 mm, velocity\n"
-           "                    0.01 to 20 m/s, forces 1 N to 5000 kN, mass 0.001 to 100000 kg.\n"
+           "                    0.01 to 20 m/s, forces 1 N to 5000 kN, mass 0.001 to\n"
+           "                    100000 kg.\n"
            "  --plot FILE.svg   draw the profile log-log into FILE.svg (random); with -\n"
            "                    to standard output, and the report to standard error\n"
            "  -h, --help        print this help\n"

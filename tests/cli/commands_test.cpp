@@ -73,7 +73,9 @@ const Case kCases[] = {
     {"--exact sine D=0.0015 F=500", "", 0, "Sine, exact|Acceleration 19.1723 g pk|Velocity 2.35619 ips|0.0015 in p-p"},
     {"--exact sine A=1500 F=10", "", 2,
      "tessomar-calc: sine: A=1500 is above the field's limit, 1000 g (--exact takes values as given or not at all)"},
+    {"--exact sine A=1e-300 F=0.001", "", 0, "Velocity 6.14478e-296 ips pk"}, // A 61.4478137 / F
     {"shock half-sine A=10 T=10", "", 0, "Velocity 10.2 ips|Displacement 0.125 in"},
+    {"--json shock half-sine T=10 A=10", "", 0, R"("pulse": "half-sine",|"entered": ["T", "A"],)"},
     {"shock terminal-peak A=10 T=10", "", 0, "Velocity 8.0 ips pk 0.20 m/s|Displacement 0.069 in p-p 1.75 mm"},
     {"shock terminal-peak A=20 D=0.5", "", 0, "Velocity 30.6 ips|Duration 19.03 ms"},
     {"random p.txt", kPublished1, 0, "Acceleration 14.12 g rms"},
@@ -116,6 +118,11 @@ const Case kCases[] = {
     {"shock half-sine A=5", "", 2, "tessomar-calc: shock: give exactly two of A, V, D or T, not 1"},
     {"sine A=5 a=6", "", 2, "tessomar-calc: sine: A given twice"},
     {"sine A=5 V=fast", "", 2, "tessomar-calc: sine: V=fast: not a number"},
+    {"sine A= F=1", "", 2, "tessomar-calc: sine: A=: missing value"},
+    {"--sigma 2 sine A=1 F=1", "", 2, "tessomar-calc: --sigma applies to random only"},
+    {"random p.txt --sigma", "", 2, "tessomar-calc: --sigma needs a value"},
+    {"--shaker stroke=2in sine A=1 F=1", "", 2, "tessomar-calc: --shaker: give at least stroke and velocity"},
+    {"--shaker stroke=,velocity=70ips sine A=1 F=1", "", 2, "tessomar-calc: --shaker: stroke=: missing value"},
     {"random p.txt", "20 0.01\n80 zz 0.04\n", 2, "p.txt:2: line reads as nothing"},
     {"random -", "20-80 Hz +3 dB/oct\n", 2, "<stdin>:1: slope not anchored to a level"},
     {"random p.txt", "20 0.01\n", 2, "p.txt: one break point; a profile needs two break points"},
@@ -196,13 +203,28 @@ TEST(UnitWords, EachTakesTheValueByItsFactor) {
     }
 }
 
+// The break points' columns line up however wide their cells: each full row
+// ends on the terminal where the header ends.
+TEST(Text, ColumnsLineUp) {
+    std::istringstream out(runLine("random --sigma 1000 p.txt", kPublished2).out);
+    std::vector<std::size_t> ends;
+    for (std::string line; std::getline(out, line) && ends.size() < 5;)
+        ends.push_back(std::count_if(line.begin(), line.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+    EXPECT_EQ(std::vector<std::size_t>(ends.begin() + 1, ends.end()), std::vector<std::size_t>(4, ends[1]));
+}
+
 // Every value in the JSON reads as the text shown beside it, to the text's
 // last digit; every margin is the share of its rating left; every warning
 // on standard error stands in the JSON.
 TEST(Json, ValuesAgreeWithTheirTextsAndWarnings) {
     const std::string shaker = "--shaker stroke=0.05in,velocity=70ips,random-force=3kN,sine-force=9kN,mass=45kg ";
-    for (const char* line : {"sine V=0.1m/s D=2mm", "shock terminal-peak A=20 D=0.5", "--exact sine A=3 F=7",
-                             "random -", "--exact random -", "--sigma 5 random -"}) {
+    // Two derived levels are rounded to the table's precision; neither force rating warns.
+    for (const auto& [line, warnings] : {std::pair{"sine V=0.1m/s D=2mm", 0},
+                                         {"shock terminal-peak A=20 D=0.5", 0},
+                                         {"--exact sine A=3 F=7", 0},
+                                         {"random -", 2},
+                                         {"--exact random -", 0},
+                                         {"--sigma 5 random -", 2}}) {
         const Outcome o = runLine("--json " + shaker + line, kPublished2 + "1e4 1e-6\n");
         const std::regex pair(R"x("value": ([^,]+), "text": "([^"]*)")x"),
             margin(
@@ -223,7 +245,10 @@ TEST(Json, ValuesAgreeWithTheirTextsAndWarnings) {
         }
         EXPECT_EQ(margins, 3) << line;
         std::istringstream err(o.err);
-        for (std::string w; std::getline(err, w);) EXPECT_NE(o.out.find("\"" + w.substr(24) + "\""), std::string::npos);
+        int count = 0;
+        for (std::string w; std::getline(err, w); ++count)
+            EXPECT_NE(o.out.find("\"" + w.substr(24) + "\""), std::string::npos);
+        EXPECT_EQ(count, warnings) << line;
     }
 }
 
@@ -255,8 +280,10 @@ TEST(Plot, PutsEachPointOnTheLogScaleOfItsAxes) {
         EXPECT_NEAR(dots[i][1], y(p[i]), 0.006);
     }
     std::multiset<long> grid, want;
-    for (const auto& l : numbers(o.out, "class=\"m[a-z]+\" x1" + at + " y1" + at))
+    for (const auto& l : numbers(o.out, "class=\"m[a-z]+\" x1" + at + " y1" + at + " x2" + at + " y2" + at)) {
+        EXPECT_TRUE(l[0] == l[2] || l[1] == l[3]) << "a slanted grid line";
         grid.insert(std::lround(100 * (l[0] + l[1])));
+    }
     for (double m = 1; m <= 10; ++m) {
         for (double across : {10 * m, 100 * m}) want.insert(std::lround(100 * (x(across) + frame[1])));
         want.insert(std::lround(100 * (frame[0] + y(0.01 * m))));
@@ -266,9 +293,10 @@ TEST(Plot, PutsEachPointOnTheLogScaleOfItsAxes) {
     std::vector<double> ticks;
     for (const auto& t : numbers(o.out, "\"middle\">([0-9]+)<")) ticks.push_back(t[0]);
     EXPECT_EQ(ticks, (std::vector<double>{10, 100, 1000}));
-    EXPECT_NE(o.out.find(">Acceleration PSD, " + squeezed(o.err).substr(squeezed(o.err).find("Acceleration ") + 13, 4) +
-                         " g rms<"),
-              std::string::npos);
+    EXPECT_EQ(numbers(o.out, "\"end\">([0-9.]+)<"), (std::vector<std::vector<double>>{{0.01}, {0.1}}));
+    for (const auto& t : numbers(o.out, "<text x" + at + " y" + at)) // no label over the profile
+        EXPECT_FALSE(t[0] > frame[0] && t[0] < frame[0] + frame[2] && t[1] > frame[1] && t[1] < frame[1] + frame[3]);
+    EXPECT_EQ(numbers(o.out, ">Acceleration PSD, ([0-9.]+) g rms<"), numbers(o.err, "Acceleration +([0-9.]+) g rms"));
 }
 
 // Each stored value of a window into which the profile was typed, a value

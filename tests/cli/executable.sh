@@ -14,7 +14,8 @@ printf '20-80 Hz +3 dB/oct\n80-350 Hz 0.04\n350-2000 Hz -3 dB/oct\n' >"$dir/p.tx
 "$calc" random --shaker stroke=0.01in,velocity=70ips "$dir/p.txt" >/dev/null 2>&1
 [ $? -eq 3 ] || fail "a stroke exceeded does not exit 3"
 timeout 10 "$calc" random /dev/zero >"$dir/out" 2>"$dir/err"
-[ $? -eq 2 ] && [ ! -s "$dir/out" ] && [ "$(wc -l <"$dir/err")" -eq 1 ] || fail "a file without end is not refused"
+[ $? -eq 2 ] && [ ! -s "$dir/out" ] && [ "$(wc -l <"$dir/err")" -eq 1 ] && grep -q '64 KiB' "$dir/err" ||
+  fail "a file without end is not refused"
 "$calc" sine A=5 F=80 >/dev/full 2>"$dir/err"
 [ $? -eq 2 ] && grep -q 'cannot write to standard output' "$dir/err" || fail "a full standard output goes unsaid"
 # Standard output carries the SVG alone, the report goes to standard error.
@@ -32,8 +33,11 @@ echo old >"$dir/keep.svg"
 (ulimit -f 1 && trap '' XFSZ && exec "$calc" random --plot "$dir/keep.svg" "$dir/p.txt") >/dev/null 2>"$dir/err"
 [ $? -eq 2 ] && [ "$(cat "$dir/keep.svg")" = old ] && [ "$(ls "$dir" | grep -c keep)" -eq 1 ] &&
   grep -q 'cannot write the plot' "$dir/err" || fail "a failed plot write is not refused whole"
-# A file name that is not UTF-8 leaves the JSON valid.
-cp "$dir/p.txt" "$dir/$(printf 'p\377.txt')"
-"$calc" --json random "$dir/$(printf 'p\377.txt')" 2>/dev/null | python3 -c 'import json, sys; json.load(sys.stdin)' ||
+# A file name that is not UTF-8 (a stray byte, a surrogate) leaves the JSON
+# valid: each byte that is no character reads as U+FFFD.
+name=$dir/$(printf 'p\037\377\355\240\200.txt')
+cp "$dir/p.txt" "$name"
+"$calc" --json random "$name" 2>/dev/null | python3 -c 'import json, os, sys
+sys.exit(json.load(sys.stdin)["profile"] != os.fsencode(sys.argv[1]).decode("utf-8", "replace"))' "$name" ||
   fail "a file name that is not UTF-8 breaks the JSON"
 echo "PASS"
