@@ -65,7 +65,6 @@ std::string marginLabel(const Request& r, const Margin& m) {
 std::string shakerText(const Request& r, const std::vector<Margin>& margins, const std::string& heading) {
     if (margins.empty()) return "";
     std::vector<Cells> rows{{heading, "Demand", "Rating", "Margin"}};
-    rows.reserve(margins.size() + 1);
     std::string exceeded;
     for (const Margin& m : margins) {
         const MarginTexts t = marginTexts(m);

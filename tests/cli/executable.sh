@@ -33,9 +33,10 @@ echo old >"$dir/keep.svg"
 (ulimit -f 1 && trap '' XFSZ && exec "$calc" random --plot "$dir/keep.svg" "$dir/p.txt") >/dev/null 2>"$dir/err"
 [ $? -eq 2 ] && [ "$(cat "$dir/keep.svg")" = old ] && [ "$(ls "$dir" | grep -c keep)" -eq 1 ] &&
   grep -q 'cannot write the plot' "$dir/err" || fail "a failed plot write is not refused whole"
-# A file name that is not UTF-8 (a stray byte, a surrogate) leaves the JSON
-# valid: each byte that is no character reads as U+FFFD.
-name=$dir/$(printf 'p\037\377\355\240\200.txt')
+# A file name that is not UTF-8 (a stray byte, a surrogate, an overlong
+# form, a code point past U+10FFFF) leaves the JSON valid: each byte that is
+# no character reads as U+FFFD.
+name=$dir/$(printf 'p\037\377\355\240\200\300\200\364\220\200\200.txt')
 cp "$dir/p.txt" "$name"
 "$calc" --json random "$name" 2>/dev/null | python3 -c 'import json, os, sys
 sys.exit(json.load(sys.stdin)["profile"] != os.fsencode(sys.argv[1]).decode("utf-8", "replace"))' "$name" ||
