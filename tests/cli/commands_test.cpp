@@ -80,7 +80,8 @@ const Case kCases[] = {
     {"shock terminal-peak A=20 D=0.5", "", 0, "Velocity 30.6 ips|Duration 19.03 ms"},
     {"random p.txt", kPublished1, 0, "Acceleration 14.12 g rms"},
     {"random -", kPublished2, 0,
-     "01 20.00 0.010048 3.00 4.1\n02 80.00 0.040000 0.00 29.4\n|04 2000.00 0.007042\n|Acceleration 6.06 g rms|"
+     "Profile from standard input, 4 break points\n|01 20.00 0.010048 3.00 4.1\n02 80.00 0.040000 0.00 29.4\n|04 "
+     "2000.00 0.007042\n|Acceleration 6.06 g rms|"
      "Velocity, 3 sigma 6.2 ips pk 0.16 m/s pk|Displacement, 3 sigma 0.046 in p-p 1.17 mm p-p|"
      "<stdin>:1: PSD 0.0100475457 taken as 0.010048 g²/Hz"},
     {"random --sigma 6 p.txt", kPublished2, 0, "Acceleration 6.06 g|Velocity, 6 sigma 12.4 ips|6 sigma 0.092 in"},
@@ -106,6 +107,7 @@ const Case kCases[] = {
     {"--exact random p.txt", kDrop, 0,
      "exact (values as given, in double precision, every segment integrated)|"
      "01 100 1 -498.54 100.0|Acceleration 0.779419 g rms"},
+    {"--exact random p.txt", "20.1234567 0.0123456789\n2000 0.01\n", 0, "01 20.1235 0.0123457"}, // 6 digits
     {"--json --exact random p.txt", kSkirts, 0, R"("exact": true,|"left_out": null}|"warnings": []|)"},
     {"--json random p.txt", kSkirts, 0,
      R"("exact": false,|"left_out": "slope steeper than 903 dB/oct"}|"warnings": [)"
