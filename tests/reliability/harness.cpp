@@ -136,12 +136,13 @@ public:
         const int code = std::array{key::Up, key::Down, key::Left, key::Right, key::End, key::Delete}[s.pick(6)];
         const std::string with = shift ? " with Shift" : "";
         const std::string text = number(s) + (s.pick(4) ? "" : "\t\r\n\x7f");
-        const char letter = "SRHEMDCsrhemdcQX"[s.pick(16)];
+        const char letter = "SRHEMDCsrhemdcQXZ"[s.pick(17)]; // Z: Ctrl+Z
         m_edited = (roll >= 58 && roll < 68 && code == key::Delete) || (roll >= 68 && roll < 74 && m_focusBefore);
         if (roll < 58) return perform([&] { w.pressTab(shift); }, "Tab" + with);
         if (roll < 68) return perform([&] { w.keyDown(code, shift); }, "key down " + std::to_string(code) + with);
         if (roll < 74) return m_focusBefore ? perform([&] { w.paste(text); }, "paste \"" + text + "\"") : "";
         if (roll < 94) return click(s);
+        if (letter == 'Z') return perform([&] { w.undo(); }, "Ctrl+Z");
         return perform([&] { w.pressAccessKey(letter); }, std::string("Alt+") + letter);
     }
 
@@ -331,17 +332,19 @@ private:
         const bool inF = c.baseName() == "F", inTable = inF || c.baseName() == "A";
         const int row = inTable ? c.index() : -1;
         const int k = row + w.Scroll.Value();
-        const int edit = w.fs.EditRow;
+        const int edit = w.editEntry() - w.Scroll.Value();
         // Leaving a box, Enter, and an arrow that moves on commit the box: its
         // entry may change when the box reads another value than it holds.
         if (inTable && k <= 50 && (event == LostFocus || event == KeyDown || (event == KeyPress && key == 13)) &&
             num::store(num::val((inF ? w.F : w.A)[row].Text())) != (inF ? w.fs.BkFreq : w.fs.BkPsd)[k])
             allow(k);
-        // Another row's box taking the focus resets the row being filled in
-        // when one of its boxes shows no value.
-        if (row > 0 && event == GotFocus && edit >= 0 && edit < kRows && edit != row &&
-            (num::val(w.F[edit].Text()) <= 0 || num::val(w.A[edit].Text()) <= 0))
-            allow(edit + w.Scroll.Value());
+        // Another row's box taking the focus resets the entry being filled in
+        // when it shows no value, or would not where a scroll carried it.
+        const auto lacks = [&](int r, int entry) {
+            return r >= 0 && r < kRows ? num::val(w.F[r].Text()) <= 0 || num::val(w.A[r].Text()) <= 0
+                                       : !(w.fs.BkFreq[entry] >= 0.005f && w.fs.BkPsd[entry] >= 5e-7f);
+        };
+        if (row > 0 && event == GotFocus && edit != row && lacks(edit, w.editEntry())) allow(w.editEntry());
         if (event == Click && &c == &w.DelBut) allow(w.fs.FocusRow + w.Scroll.Value());
         m_allowAll = m_allowAll || (event == Click && &c == &w.ClearBut);
     }
