@@ -70,6 +70,9 @@ INSTANTIATE_TEST_SUITE_P(
         Spectrum("ZeroPsdAtEnd", {0, 20, 2000}, {0, .04f, 0}, 0.5344235f, 3.762491f, 0.05031245f),
         Spectrum("ZeroPsd", {0, 20, 2000}, {0, 0, .04f}, 4.082045f, 0.4925874f, 0.0001447574f,
                  "4.08 0.5 0.000 0.01 0.00"),
+        // n = 2.9999985, just below the displacement's log-form window.
+        Spectrum("BelowTheDisplacementWindow", {0, 0.01f, 0.02f}, {0, 125, 999.99896f}, 2.165063f, 25242.26f,
+                 546192.19f, "2.17 25242.3 546192.188 641.15 13873281.56"),
         Spectrum("AtTheMargin", {0, 100, kMargin}, {0, .1f, .1f}, 0.03162615f, 0.05829782f, 0.0001855585f),
         Spectrum("InsideTheMargin", {0, 100, std::nextafter(kMargin, 0.0f)}, {0, .1f, .1f}, 0, 0, 0),
         Spectrum("SlopeBelowTheLimit", {0, 1, 1.1f}, slope(299.5), 0.09557158f, 16.06992f, 4.665853f),
@@ -257,6 +260,7 @@ INSTANTIATE_TEST_SUITE_P(
         // No scroll, no commit: the box keeps what is typed and its caret.
         Case("DownBelowTheLastPointKeepsTheBox", points(8), {{0, "F(8)", "9" + down + "5"}},
              "F(8)=95 k9=0:0 scroll=1/1"),
+        Case("UpAtTheFirstEntryKeepsTheBox", points(2), {{0, "F(0)", "9" + up + "5"}}, "F(0)=95 k1=100:0.05"),
         // 12 points at 0.01 from 100 to 1200 Hz: 11 g², 3.32 g rms. The entry
         // left half-filled before a scroll is no point of the profile.
         Case("HalfFilledEntryCarriedOffByAScrollIsDropped", points(13, true),
@@ -318,7 +322,7 @@ INSTANTIATE_TEST_SUITE_P(
 // of it. (The other cases are the scenarios' moves between half-filled rows.)
 TEST(FindEnd, ShowsTheFreeEntryOrTheLastOneInTheBottomRow) {
     for (const auto& [taken, range, want] :
-         {std::tuple{50, 42, "42/42 8/8"}, {50, 5, "42/42 8/8"}, {19, 3, "12/12 8/8"}}) {
+         {std::tuple{50, 42, "42/42 8/8"}, {50, 5, "42/42 8/8"}, {19, 3, "12/12 8/8"}, {0, 1, "1/1 0/0"}}) {
         Screen s;
         s.keys(points(taken));
         s.w.Scroll.setMax(range);

@@ -184,6 +184,7 @@ const Case kCases[] = {
     {"GotFocusMayRedirect", "Two+Three One Two", "One+,One-,Two+,Two-,Three+ @Three |"},
     {"TargetWaitingForGotFocusIsNotToldItLost", "One-Ok/1 Two+Three One Two",
      "One+,One-,Ok+,Ok-,Two+,Two-,Three+ @Three |"},
+    {"TargetReachedByARedirectHearsOnce", "One-Ok/1 Ok+Two One Two", "One+,One-,Ok+,Ok-,Two+ @Two |"},
     {"TugOfWarInLostFocusEnds", "One-One One Two", "* @One |"},
     {"PingPongOfGotFocusEnds", "Two+Three Three+Two One Two", "*"},
     {"OnlyShownFocusableControlsAboveTheBottom", "Two.Top=3000 Three.Visible=0 Ok.Top=2999 One Two Three Note Ok",
@@ -231,6 +232,7 @@ const Case kCases[] = {
     // The keyboard's cut and paste are keys (codes 24 and 22) that a handler may swallow.
     {"KeyboardCutAndPasteRaiseKeyPress", "One One=a[bc]d cutkey pastekey:5\t\xC3\xA9", "One+,P24,C,bc,P22,C @One a5|d"},
     {"KeysThatChangeNothingRaiseNoKeyChange", "One One=ab| cutkey pastekey:\x01 '\x1b", "One+,P24,,P22,P27 @One ab|"},
+    {"LockedBoxTakesNoKeyboardPaste", "One.Locked=1 One One=ab| pastekey:5", "One+,P22 @One ab|"},
     {"UndoGoesToTheBoxHandler", "One undo Ok undo", "One+,Z,One-,Ok+ @Ok |"},
     {"SwallowedCutAndPasteKeysDoNothing", "swallow One One=a[bc]d cutkey pastekey:5", "One+,P24,,P22 @One a[bc]d"},
     // The scroll bar, at 5 of 1 to 20, SmallChange 1, LargeChange 7.
