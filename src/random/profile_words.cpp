@@ -22,7 +22,7 @@ std::string_view trimmed(std::string_view s) {
 }
 
 // Documents bring no-break and thin spaces, en and em dashes for bands and
-// the minus sign for slopes; a lone carriage return is a blank.
+// the minus sign for slopes.
 std::string normalized(std::string_view line) {
     static const std::pair<std::string_view, char> kPlain[] = {
         {"\xC2\xA0", ' '},     {"\xE2\x80\xAF", ' '}, {"\xE2\x80\x89", ' '}, {"\xE2\x80\x87", ' '},
@@ -39,7 +39,7 @@ std::string normalized(std::string_view line) {
             }
         if (mapped) continue;
         const char c = line[i++];
-        out += c == '\r' || c == '\v' || c == '\f' ? ' ' : c;
+        out += c == '\v' || c == '\f' ? ' ' : c;
     }
     return out;
 }
@@ -64,7 +64,7 @@ const UnitWord* unitWord(std::string_view w) {
 // A number as written, its commas not yet settled: the texts it reads as
 // with a decimal comma and with thousands separators (either may be empty).
 struct Written {
-    std::size_t length = 0; // 0: no number at the start
+    bool number = false; // the whole text is one
     std::string plain, asDecimal, asThousands;
     const UnitWord* unit = nullptr;
 };
@@ -97,14 +97,7 @@ Written written(std::string_view t) {
     const std::size_t from = i;
     while (i < t.size() && (isDigit(t[i]) || t[i] == ',' || t[i] == '.')) ++i;
     const std::string_view body = t.substr(from, i - from);
-    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
-        std::size_t j = i + 1;
-        if (j < t.size() && (t[j] == '+' || t[j] == '-')) ++j;
-        if (j < t.size() && isDigit(t[j])) {
-            while (j < t.size() && isDigit(t[j])) ++j;
-            i = j;
-        }
-    }
+    i += num::plainNumberLength("0" + std::string(t.substr(i))) - 1; // the exponent, where digits follow its "e"
     const std::string_view rest = t.substr(i);
     if (!rest.empty() && !(w.unit = unitWord(rest))) return w;
     const std::string sign(t.substr(0, from)), exponent(t.substr(from + body.size(), i - from - body.size()));
@@ -129,7 +122,7 @@ Written written(std::string_view t) {
         }
         if (w.asDecimal.empty() && w.asThousands.empty()) return w;
     }
-    w.length = t.size();
+    w.number = true;
     return w;
 }
 
@@ -182,7 +175,7 @@ bool namesFreqAndPsd(std::string_view line) {
 bool allNumbers(std::string_view s, char separator) {
     std::size_t count = 0;
     for (const std::string& part : splitCells(s, separator)) {
-        if (written(part).length == 0) return false;
+        if (!written(part).number) return false;
         ++count;
     }
     return count >= 2;
@@ -200,7 +193,7 @@ bool commaSeparates(const std::vector<std::string>& lines) {
         if (!data && !namesFreqAndPsd(line)) continue;
         for (std::size_t k = line.find(','); k != std::string_view::npos; k = line.find(',', k + 1))
             if (k == 0 || k + 1 == line.size() || !isDigit(line[k - 1]) || !isDigit(line[k + 1])) return true;
-        if (data && line.find(' ') == std::string_view::npos && written(line).length == 0 && allNumbers(line, ','))
+        if (data && line.find(' ') == std::string_view::npos && !written(line).number && allNumbers(line, ','))
             return true;
     }
     return false;
@@ -223,16 +216,17 @@ void tokenize(std::string_view piece, std::size_t cell, Line& line,
         numbers.emplace_back(line.tokens.size() - 1, std::move(w));
     };
     const UnitWord* unit = unitWord(piece);
-    if (unit && !numbers.empty() && numbers.back().first + 1 == line.tokens.size() && !numbers.back().second.unit) {
+    if (unit && !numbers.empty() && numbers.back().first + 1 == line.tokens.size() && !numbers.back().second.unit &&
+        line.tokens.back().cell == cell) {
         numbers.back().second.unit = unit;
         line.tokens.back().text += ' ' + std::string(piece);
         return;
     }
     if (piece == "-" || lower(piece) == "to") return push(Token::Kind::Dash, piece);
-    if (Written w = written(piece); w.length) return number(piece, std::move(w));
+    if (Written w = written(piece); w.number) return number(piece, std::move(w));
     for (std::size_t at = piece.find('-', 1); at != std::string_view::npos; at = piece.find('-', at + 1)) {
         Written low = written(piece.substr(0, at)), high = written(piece.substr(at + 1));
-        if (!low.length || (!high.length && at + 1 < piece.size())) continue;
+        if (!low.number || (!high.number && at + 1 < piece.size())) continue;
         number(piece.substr(0, at), std::move(low));
         push(Token::Kind::Dash, "-");
         if (at + 1 < piece.size()) number(piece.substr(at + 1), std::move(high));
