@@ -1,115 +1,125 @@
-#include "frame/numbers.h"
 #include "random/profile.h"
+#include "random/profile_words.h"
+
+#include <algorithm>
 
 namespace tessomar::profile {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+using words::Line;
+using words::Token;
+using words::Unit;
 
-std::string_view trimmed(std::string_view s) {
-    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
-    return s;
-}
-
-std::vector<std::string_view> contentLines(std::string_view text, std::vector<int>& numbers) {
-    std::vector<std::string_view> out;
-    int lineNo = 0;
-    for (std::size_t from = 0; from <= text.size();) {
-        std::size_t end = text.find_first_of("\r\n", from);
-        if (end == std::string_view::npos) end = text.size();
-        ++lineNo;
-        if (!trimmed(text.substr(from, end - from)).empty()) {
-            out.push_back(text.substr(from, end - from));
-            numbers.push_back(lineNo);
-        }
-        from = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
-    }
-    return out;
-}
-
-Paste refused(std::string error, int line) {
+Paste refused(const Line* line, const std::string& error) {
     Paste p;
     p.kind = Paste::Kind::Refused;
-    p.error = std::move(error);
-    p.errorLine = line;
+    p.error = line ? words::message(*line, error) : error;
+    p.errorLine = line ? line->number : 0;
     return p;
 }
 
-// One number and nothing else: "0.01", "-3", "0,01".
-Paste singleValue(std::string_view line, int lineNo) {
-    const std::string_view t = trimmed(line);
-    std::string text(t);
-    const std::size_t comma = text.find(',');
-    if (comma != std::string::npos && comma > 0 && text.find(',', comma + 1) == std::string::npos &&
-        text.find('.') == std::string::npos && text.size() - comma - 1 != 3)
-        text[comma] = '.';
-    const std::size_t n = num::plainNumberLength(text);
-    if (n == 0 || n != text.size()) return refused(std::string(t) + ": not one number", lineNo);
+// The lines that hold anything, blank ones and empty cells aside.
+std::vector<const Line*> filled(const std::vector<Line>& lines) {
+    std::vector<const Line*> out;
+    for (const Line& l : lines)
+        if (!l.tokens.empty()) out.push_back(&l);
+    return out;
+}
+
+std::size_t count(const Line& l, Token::Kind kind) {
+    return static_cast<std::size_t>(
+        std::count_if(l.tokens.begin(), l.tokens.end(), [&](const Token& t) { return t.kind == kind; }));
+}
+
+// A line that is one number and nothing else, or why it is not.
+Paste value(const Line& l, bool table) {
+    const Token& t = l.tokens[0];
+    if (l.tokens.size() == 1 && t.kind == Token::Kind::Number) {
+        if (t.unit == Unit::Percent) return refused(&l, "a percentage, not a value for this box");
+        if (t.unit == Unit::Slope || (!table && t.unit == Unit::Psd)) return refused(&l, "not a value for this box");
+        Paste p;
+        p.kind = Paste::Kind::Value;
+        p.value = t.plain;
+        return p;
+    }
+    if (l.tokens.size() == 1 && !t.problem.empty()) return refused(&l, t.text + " " + t.problem);
+    const std::size_t numbers = count(l, Token::Kind::Number);
+    if (numbers >= 2) return refused(&l, std::to_string(numbers) + " numbers, not one value");
+    return refused(&l, "not one value");
+}
+
+// The copy-out, restored entry for entry: "NN\tfreq\tpsd\t..." rows, then
+// the result lines, which start with a word.
+Paste verbatim(const std::vector<const Line*>& lines) {
     Paste p;
-    p.kind = Paste::Kind::Value;
-    p.value = text;
+    p.kind = Paste::Kind::Points;
+    p.verbatim = true;
+    bool results = false;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const Line& l = *lines[i];
+        const auto number = [&](std::size_t cell) {
+            const auto in = l.inCell(cell);
+            return l.separator == '\t' && in.size() == 1 && in[0]->kind == Token::Kind::Number &&
+                           in[0]->unit == Unit::None
+                       ? in[0]
+                       : nullptr;
+        };
+        const Token *entry = number(0), *freq = number(1), *psd = number(2);
+        if (entry && freq && psd && !results) {
+            p.points.push_back({freq->value, psd->value, l.number});
+        } else if (l.tokens[0].kind == Token::Kind::Word && !l.tokens[0].numberLike()) {
+            results = true;
+        } else {
+            return refused(&l, results ? "a row after the results" : "not a row of the copy");
+        }
+    }
+    if (p.points.empty()) return refused(nullptr, "no break points");
     return p;
 }
 
 Paste fromProfile(std::string_view text) {
     const Profile read = profile::read(text);
-    if (!read.ok()) return refused(read.error, read.errorLine);
     Paste p;
-    p.kind = Paste::Kind::Points;
+    p.kind = read.ok() ? Paste::Kind::Points : Paste::Kind::Refused;
     p.points = read.points;
+    p.error = read.error;
+    p.errorLine = read.errorLine;
     return p;
 }
 
-// The copy-out, restored entry for entry: "NN\tfreq\tpsd\t..." rows, then
-// the result lines, which start with a word.
-Paste verbatim(const std::vector<std::string_view>& lines, const std::vector<int>& numbers) {
-    Paste p;
-    p.kind = Paste::Kind::Points;
-    p.verbatim = true;
-    for (std::size_t i = 1; i < lines.size(); ++i) {
-        std::vector<std::string_view> cells;
-        std::string_view rest = lines[i];
-        for (std::size_t at; (at = rest.find('\t')) != std::string_view::npos; rest.remove_prefix(at + 1))
-            cells.push_back(rest.substr(0, at));
-        cells.push_back(trimmed(rest));
-        const auto whole = [](std::string_view t) { return !t.empty() && num::plainNumberLength(t) == t.size(); };
-        if (cells.size() >= 3 && whole(cells[0]) && whole(cells[1]) && whole(cells[2])) {
-            p.points.push_back({num::val(cells[1]), num::val(cells[2]), numbers[i]});
-        } else if (cells[0].empty() || whole(cells[0]) || p.points.empty()) {
-            return refused(std::string(trimmed(lines[i])) + ": not a row of the copy", numbers[i]);
-        }
-    }
-    if (p.points.empty()) return refused("no break points", 0);
-    return p;
+std::string_view trimmed(std::string_view s) {
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
 }
 
 } // namespace
 
 Paste readTablePaste(std::string_view text) {
-    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
-    std::vector<int> numbers;
-    const auto lines = contentLines(text, numbers);
+    const std::vector<Line> all = words::linesOf(text);
+    const std::vector<const Line*> lines = filled(all);
     if (lines.empty()) return {};
-    if (trimmed(lines[0]) == kCopyHeader) return verbatim(lines, numbers);
+    if (trimmed(lines[0]->text) == kCopyHeader) return verbatim(lines);
     if (lines.size() >= 2) return fromProfile(text);
-    const std::string_view line = trimmed(lines[0]);
-    const bool cells = line.find('\t') != std::string_view::npos || line.find(';') != std::string_view::npos;
-    if (cells || line.find("Hz") != std::string_view::npos) {
-        Paste p = fromProfile(text);
-        if (p.kind == Paste::Kind::Points || !cells) return p;
-    }
-    return singleValue(line, numbers[0]);
+    // One line: a spreadsheet row of two cells, or numbers with their units,
+    // is a point; anything else must be one value.
+    const Line& l = *lines[0];
+    std::size_t cells = 0;
+    for (std::size_t c = 0; c < l.cells.size(); ++c) cells += !l.inCell(c).empty();
+    const bool units = std::any_of(l.tokens.begin(), l.tokens.end(), [](const Token& t) {
+        return t.kind == Token::Kind::Number && (t.unit == Unit::Hz || t.unit == Unit::Psd);
+    });
+    if (((l.separator == '\t' || l.separator == ';') && cells >= 2) || (units && l.tokens.size() > 1))
+        return fromProfile(text);
+    return value(l, true);
 }
 
 Paste readFieldPaste(std::string_view text) {
-    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
-    std::vector<int> numbers;
-    const auto lines = contentLines(text, numbers);
+    const std::vector<Line> all = words::linesOf(text);
+    const std::vector<const Line*> lines = filled(all);
     if (lines.empty()) return {};
-    if (lines.size() >= 2) return refused("several lines, not one value", 0);
-    return singleValue(lines[0], numbers[0]);
+    if (lines.size() >= 2) return refused(lines[1], "a second line; the field takes one value");
+    return value(*lines[0], false);
 }
 
 } // namespace tessomar::profile
