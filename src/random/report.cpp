@@ -120,7 +120,7 @@ std::string reportText(const BreakPointReport& report, bool english) {
 }
 
 std::string reportHtml(const BreakPointReport& report, bool english) {
-    std::string out = "<html><head><meta charset=\"utf-8\"></head><body><table>\n";
+    std::string out = "<html><head><meta charset=\"utf-8\"></head><body><table>";
     bool header = true;
     for (const auto& row : reportCells(report, english)) {
         out += "<tr>";
@@ -129,7 +129,7 @@ std::string reportHtml(const BreakPointReport& report, bool english) {
         out += "</tr>\n";
         header = false;
     }
-    return out + "</table></body></html>\n";
+    return out + "</table></body></html>";
 }
 
 } // namespace tessomar

@@ -253,18 +253,6 @@ TEST_F(Table, APublishedProfileReachesItsLevel) {
     EXPECT_NEAR(w.fs.RandomGrms, 14.1, 0.05);
 }
 
-// The cells of an HTML table as tab-separated lines.
-std::string cellsOfHtml(const std::string& html) {
-    std::string out;
-    const std::regex row("<tr>(.*?)</tr>"), cell("<t[hd]>(.*?)</t[hd]>");
-    for (std::sregex_iterator r(html.begin(), html.end(), row), end; r != end; ++r, out += '\n') {
-        const std::string cells = (*r)[1];
-        for (std::sregex_iterator c(cells.begin(), cells.end(), cell); c != end; ++c)
-            out += (c->position() ? "\t" : "") + (*c)[1].str();
-    }
-    return out;
-}
-
 struct CopyCase {
     const char* name;
     std::vector<std::pair<float, float>> entries; // entries 1, 2, ... as they stand, in no order
@@ -283,7 +271,8 @@ TEST_P(CopyOut, ListsWhatTheWindowIntegratesAndPastesBackToTheSameTable) {
     for (std::size_t i = 0; i < c.entries.size(); ++i) std::tie(w.fs.BkFreq[i + 1], w.fs.BkPsd[i + 1]) = c.entries[i];
     const std::string copied = w.breakPointsText();
     EXPECT_EQ(copied, std::string(profile::kCopyHeader) + "\n" + c.copied);
-    EXPECT_EQ(cellsOfHtml(w.breakPointsHtml()), copied);
+    const std::string tabbed = std::regex_replace(w.breakPointsHtml(), std::regex("</t[hd]><t[hd]>"), "\t");
+    EXPECT_EQ(std::regex_replace(tabbed, std::regex("<[^>]*>"), ""), copied);
     w.UpdateRandom();
     const tessomar::FormState before = w.fs;
     const std::string shown = w.Acceleration.Text() + w.Velocity.Text() + w.Displacement.Text();
