@@ -37,4 +37,31 @@ inline constexpr double kMinPsd = 1e-6, kMaxPsd = 1000;
 // frequency and PSD columns tells where they stand in the lines after it.
 Profile read(std::string_view text);
 
+// What a paste into a box holds, read before anything goes in.
+struct Paste {
+    enum class Kind { Nothing, Value, Points, Refused };
+    Kind kind = Kind::Nothing;
+    std::string value;         // Value: the one number's text to put in the box ("0.01" for "0,01", "-3" for "−3")
+    std::vector<Point> points; // Points: in text order, placed from the row's entry on
+    bool verbatim = false;     // Points in the copy-out's own format (recognised by its header line): restored
+                               // entry for entry whatever they hold (PSD of 0 or below, repeated frequency),
+                               // no range checks
+    std::string error;         // Refused: what is wrong, e.g. "30 abc: not a PSD", as the command line says it
+    int errorLine = 0;         // Refused: 1-based line, 0 for the text as a whole
+};
+
+// Into a frequency or PSD box of the break-point table. Empty text is
+// Nothing; two or more lines are a profile, read whole or refused; one line
+// is a point only when its numbers stand in two cells (a tab or ";" between
+// them) or carry their units ("20 Hz 0.01"), otherwise a single value.
+Paste readTablePaste(std::string_view text);
+
+// Into one of the four sine fields: a single value, or refused.
+Paste readFieldPaste(std::string_view text);
+
+// The header line of the copy-out; a text that starts with it is restored
+// entry for entry.
+inline constexpr std::string_view kCopyHeader =
+    "No.\tFrequency (Hz)\tPSD (g\xC2\xB2/Hz)\tSlope (dB/oct)\tShare of g\xC2\xB2 (%)";
+
 } // namespace tessomar::profile
