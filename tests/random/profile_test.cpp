@@ -206,6 +206,7 @@ const Refusal kRefused[] = {
      "2,000 has a comma that could be a decimal comma or a thousands separator"},
     {"a band with no level", Via::Table, "20 to 80 Hz", 1, "20 to 80 Hz: a band needs a level"},
     {"a percentage", Via::Table, "1%\r\n", 1, "1%: a percentage, not a value for this box"},
+    {"a cell after a quote", Via::Table, "\"20\",80;", 1, "\"20\",80;: \"20\",80 is not a number"},
     {"a bad copy row", Via::Table, kCopyHead + "01\t20.00\tabc\t\t\n", 2, "01 20.00 abc: not a row of the copy"},
     {"a spreadsheet row", Via::Field, "20\t0.01\r\n", 1, "20 0.01: 2 numbers, not one value"},
     {"two cells of a column", Via::Field, "20\r\n80\r\n", 2, "80: a second line; the field takes one value"},
