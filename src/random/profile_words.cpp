@@ -133,6 +133,7 @@ std::vector<std::string> splitCells(std::string_view line, char separator) {
     std::size_t i = 0;
     while (true) {
         while (i < line.size() && isBlank(line[i]) && line[i] != separator) ++i;
+        const std::size_t from = i;
         std::string cell;
         if (i < line.size() && line[i] == '"') {
             for (++i; i < line.size(); ++i) {
@@ -148,7 +149,8 @@ std::vector<std::string> splitCells(std::string_view line, char separator) {
             }
         }
         const std::size_t end = std::min(line.find(separator, i), line.size());
-        cell += line.substr(i, end - i);
+        // Text after the closing quote makes no CSV cell: the cell stays as written.
+        if (!trimmed(line.substr(i, end - i)).empty()) cell = line.substr(from, end - from);
         out.emplace_back(trimmed(cell));
         if (end == line.size()) return out;
         i = end + 1;
