@@ -16,6 +16,10 @@ void Tessomar::wireEvents() {
     Velocity.KeyPress = [this](int& k) { Velocity_KeyPress(k); };
     Displacement.KeyPress = [this](int& k) { Displacement_KeyPress(k); };
     Frequency.KeyPress = [this](int& k) { Frequency_KeyPress(k); };
+    for (tk::TextBox* field : {&Acceleration, &Velocity, &Displacement, &Frequency}) {
+        field->KeyChange = [this] { SineField_KeyChange(); };
+        field->Pasting = [this, field](std::string& text) { return SineField_Pasting(*field, text); };
+    }
     Acceleration.LostFocus = [this] { Acceleration_LostFocus(); };
     Velocity.LostFocus = [this] { Velocity_LostFocus(); };
     Displacement.LostFocus = [this] { Displacement_LostFocus(); };
@@ -38,9 +42,10 @@ void Tessomar::wireEvents() {
         A[i].GotFocus = [this, i] { A_GotFocus(i); };
         A[i].KeyPress = [this, i](int& k) { A_KeyPress(i, k); };
         A[i].LostFocus = [this, i] { A_LostFocus(i); };
-        F[i].Pasting = [this, i](const std::string& text) { return F_Pasting(i, text); };
-        A[i].Pasting = [this, i](const std::string& text) { return A_Pasting(i, text); };
+        F[i].Pasting = [this, i](std::string& text) { return F_Pasting(i, text); };
+        A[i].Pasting = [this, i](std::string& text) { return A_Pasting(i, text); };
         B[i].GotFocus = [this, i] { B_GotFocus(i); };
+        for (tk::TextBox* box : {&F[i], &A[i], &B[i]}) box->Undo = [this] { Table_Undo(); };
     }
     Scroll.Change = [this] { Scroll_Change(); };
     TabBounce.GotFocus = [this] { TabBounce_GotFocus(); };

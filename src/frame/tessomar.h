@@ -5,6 +5,7 @@
 #include "toolkit/window.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -83,9 +84,9 @@ public:
     void MarkEntries();    // sine/entry.cpp
     void UpdateRandom();   // random/table.cpp
     int integrationRuns() const { return m_integrationRuns; }
-    void FindEnd();        // random/table.cpp
-    void FillHelpText();   // modes/help.cpp
-    void ScaleLayout();    // frame/scaling.cpp
+    void FindEnd();      // random/table.cpp
+    void FillHelpText(); // modes/help.cpp
+    void ScaleLayout();  // frame/scaling.cpp
 
     // ---- Handlers ----
     void Form_Load();     // frame/startup.cpp
@@ -96,6 +97,7 @@ public:
     void Velocity_KeyPress(int& keyAscii);
     void Displacement_KeyPress(int& keyAscii);
     void Frequency_KeyPress(int& keyAscii);
+    void SineField_KeyChange(); // a key changed the text of one of the four
     void Acceleration_LostFocus();
     void Velocity_LostFocus();
     void Displacement_LostFocus();
@@ -127,23 +129,44 @@ public:
     void F_KeyDown(int index, int& keyCode, int shift);
     void TabBounce_GotFocus();
     void TabDnBounce_GotFocus();
+    // The entry being filled in: the one EditRow showed when it was set.
+    int editEntry() const { return fs.EditRow + m_editScroll; }
 
     // random/clipboard.cpp
-    // A paste of two or more break-point lines into a table box is a
-    // profile: taken as a whole from the row's entry on, or refused with a
-    // beep and nothing changed. Returns false for an ordinary paste.
-    bool F_Pasting(int index, const std::string& text);
-    bool A_Pasting(int index, const std::string& text);
+    // A paste into a table box: a value goes in as typed; break points are
+    // placed from the row's entry on, or refused with a beep and the reason
+    // at the box, nothing changed. The text is rewritten to what goes in.
+    bool F_Pasting(int index, std::string& text);
+    bool A_Pasting(int index, std::string& text);
+    // A paste into one of the four sine fields: one value, or refused.
+    bool SineField_Pasting(tk::TextBox& field, std::string& text);
     // Puts the points into entries first, first + 1, ... as if each value had
     // been typed into its box and committed with Enter, then sorts and
     // integrates once and opens the scroll range down to the next free
-    // entry. Returns false, changing nothing, when a point lies outside the
-    // table's range or the points do not fit in the entries up to 50.
-    bool placeProfile(const std::vector<profile::Point>& points, int first);
+    // entry. Returns false, changing nothing, when the points do not fit in
+    // the entries up to 50 or (unless verbatim: the copy-out restored entry
+    // for entry) one lies outside the table's range. sortedTo, when given,
+    // receives the first and last entry the points sorted to.
+    bool placeProfile(const std::vector<profile::Point>& points, int first, bool verbatim = false,
+                      std::pair<int, int>* sortedTo = nullptr);
     // The break points, the slope and share of g² of each segment, and the
-    // three results, as tab-separated lines a spreadsheet takes as cells.
+    // three results: tab-separated lines a spreadsheet takes as cells, and
+    // the same as an HTML table.
     std::string breakPointsText() const;
+    std::string breakPointsHtml() const;
     bool isTableBox(const tk::Control& c) const; // an F, A or B box
+
+    // random/undo.cpp
+    // One level of undo for a paste into the table, "Delete Break Pt" and
+    // "Clear All": Ctrl+Z in a table box (or its menu) brings back the table,
+    // the view and the results as they stood before. A later commit that
+    // changes the table drops it.
+    void keepForUndo(const char* what);
+    void forgetUndo() { m_undo.reset(); }
+    // What Ctrl+Z would undo now ("Paste", ...), or empty: nothing kept, or
+    // the focused box holds typing not yet committed.
+    std::string undoCaption() const;
+    void Table_Undo();
 
     // modes/modes.cpp
     void SineButton_Click();
@@ -170,13 +193,25 @@ private:
         float grms = 0, vel = 0, disp = 0;
     };
     Integrated m_integrated;
+    int m_editScroll = 1; // Scroll.Value when EditRow was last set
 
-    template <typename T, std::size_t... I>
-    std::array<T, kRows> rowOf(const char* name, std::index_sequence<I...>) {
+    struct Snapshot {
+        std::string what;
+        std::array<float, 52> freq{}, psd{};
+        int value = 1, max = 1;
+        float grms = 0, vel = 0, disp = 0;
+        std::array<std::string, 3> shown; // the result boxes' texts
+    };
+    std::optional<Snapshot> m_undo;
+
+    void setEditRow(int row);    // random/keys.cpp
+    bool editEntryLacks() const; // random/keys.cpp
+    void rowGotFocus(int index, bool frequencyBox);
+
+    template <typename T, std::size_t... I> std::array<T, kRows> rowOf(const char* name, std::index_sequence<I...>) {
         return {T(*this, name, static_cast<int>(I))...};
     }
-    template <typename T>
-    std::array<T, kRows> row(const char* name) {
+    template <typename T> std::array<T, kRows> row(const char* name) {
         return rowOf<T>(name, std::make_index_sequence<kRows>{});
     }
     void applyDesign(); // frame/controls.cpp

@@ -53,34 +53,42 @@ QString withoutAccessMark(const std::string& caption) {
     return out;
 }
 
+namespace {
+
+bool crlf(const std::string& text, std::size_t i) {
+    return text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n';
+}
+
+// How many UTF-16 units the edit shows for the byte at i: none for the LF
+// of a CR LF pair (shown as one LF) and for the trailing bytes of a UTF-8
+// character, two for a character beyond the 16-bit range.
+int unitsAt(const std::string& text, std::size_t i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if ((i > 0 && crlf(text, i - 1)) || (byte & 0xC0) == 0x80) return 0;
+    return byte >= 0xF0 ? 2 : 1;
+}
+
+} // namespace
+
 QString toDisplayText(const std::string& text) {
-    QString out;
-    out.reserve(static_cast<qsizetype>(text.size()));
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-        out += QLatin1Char(text[i]);
-    }
-    return out;
+    std::string shown;
+    shown.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (!crlf(text, i)) shown += text[i];
+    return QString::fromStdString(shown);
 }
 
 int displayToCore(const std::string& text, int displayPos) {
     int shown = 0;
     std::size_t i = 0;
-    for (; i < text.size() && shown < displayPos; ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        ++shown;
-    }
+    while (i < text.size() && (shown < displayPos || unitsAt(text, i) == 0)) shown += unitsAt(text, i++);
     return static_cast<int>(i);
 }
 
 int coreToDisplay(const std::string& text, int corePos) {
     int shown = 0;
     const std::size_t end = std::min(text.size(), static_cast<std::size_t>(std::max(corePos, 0)));
-    for (std::size_t i = 0; i < end; ++i) {
-        // The LF of a CR LF pair is the one character the edit shows.
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-        ++shown;
-    }
+    for (std::size_t i = 0; i < end; ++i) shown += unitsAt(text, i);
     return shown;
 }
 

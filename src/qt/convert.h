@@ -28,8 +28,8 @@ void installFontSubstitutions();
 // "&Sine" shown without its mark, "&&" as one ampersand.
 QString withoutAccessMark(const std::string& caption);
 
-// The multi-line help texts hold CR LF; a Qt text edit holds LF. These map
-// positions between the two.
+// The core's texts are UTF-8, the help texts with CR LF; Qt's hold UTF-16
+// and LF. These map positions between the two.
 QString toDisplayText(const std::string& text);
 int displayToCore(const std::string& text, int displayPos);
 int coreToDisplay(const std::string& text, int corePos);

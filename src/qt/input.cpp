@@ -10,11 +10,13 @@
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTimer>
+#include <QToolTip>
 #include <QWheelEvent>
 
 namespace tessomar::view {
@@ -114,8 +116,10 @@ bool MainWindow::handleKey(QKeyEvent* e) {
         m_core.pasteKey(clipboard->text().toStdString());
         break;
     case KeyAction::CopyTable:
-        if (m_core.focused() && m_core.isTableBox(*m_core.focused()))
-            clipboard->setText(QString::fromStdString(m_core.breakPointsText()));
+        if (m_core.fs.CalcMode == 0) copyTable();
+        break;
+    case KeyAction::Undo:
+        m_core.undo();
         break;
     case KeyAction::AccessKey:
         m_core.pressAccessKey(static_cast<char>(a.code));
@@ -126,11 +130,10 @@ bool MainWindow::handleKey(QKeyEvent* e) {
 }
 
 int MainWindow::caretAt(Binding& b, QObject* watched, QPoint pos) const {
-    if (b.edit) return b.edit->cursorPositionAt(pos);
-    if (b.panel && watched == b.panel->viewport()) {
-        const auto& box = static_cast<const tk::TextBox&>(*b.control);
+    const auto& box = static_cast<const tk::TextBox&>(*b.control);
+    if (b.edit) return displayToCore(box.Text(), b.edit->cursorPositionAt(pos));
+    if (b.panel && watched == b.panel->viewport())
         return displayToCore(box.Text(), b.panel->cursorForPosition(pos).position());
-    }
     return 0;
 }
 
@@ -202,9 +205,16 @@ void MainWindow::showContextMenu(Binding& b, QPoint globalPos) {
     QAction* all = menu.addAction(QStringLiteral("Select &All"));
     all->setEnabled(!box.Text().empty());
     QAction* table = nullptr;
-    if (m_core.isTableBox(box)) {
+    QAction* undo = nullptr;
+    if (m_core.fs.CalcMode == 0) {
         menu.addSeparator();
         table = menu.addAction(QStringLiteral("Copy &break points and results\tCtrl+Shift+C"));
+    }
+    if (m_core.isTableBox(box)) {
+        const std::string what = m_core.undoCaption();
+        undo = menu.addAction(what.empty() ? QStringLiteral("&Undo\tCtrl+Z")
+                                           : QStringLiteral("&Undo %1\tCtrl+Z").arg(QString::fromStdString(what)));
+        undo->setEnabled(!what.empty());
     }
     QAction* chosen = menu.exec(globalPos);
     // The menu ran its own event loop: the focus may have moved meanwhile.
@@ -218,9 +228,25 @@ void MainWindow::showContextMenu(Binding& b, QPoint globalPos) {
     } else if (chosen == all) {
         m_core.selectAll();
     } else if (chosen == table) {
-        clipboard->setText(QString::fromStdString(m_core.breakPointsText()));
+        copyTable();
+    } else if (chosen == undo) {
+        m_core.undo();
     }
     sync();
+}
+
+// As text for anything, and as an HTML table that spreadsheets take as cells.
+void MainWindow::copyTable() {
+    auto* data = new QMimeData;
+    data->setText(QString::fromStdString(m_core.breakPointsText()));
+    data->setHtml(QString::fromStdString(m_core.breakPointsHtml()));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void MainWindow::showNotice(const tk::Control& at, const std::string& message) {
+    QWidget* w = widgetFor(at);
+    if (!w) return;
+    QToolTip::showText(w->mapToGlobal(QPoint(0, w->height())), QString::fromStdString(message), w);
 }
 
 bool MainWindow::handleScrollMouse(Binding& b, QEvent* e) {

@@ -47,6 +47,7 @@ KeyAction keyActionFor(const QKeyEvent& event) {
     if (event.matches(QKeySequence::Copy)) return {KeyAction::Copy};
     if (event.matches(QKeySequence::Cut)) return {KeyAction::Cut};
     if (event.matches(QKeySequence::Paste)) return {KeyAction::Paste};
+    if (event.matches(QKeySequence::Undo)) return {KeyAction::Undo};
 
     const Qt::KeyboardModifiers mods = event.modifiers() & ~Qt::KeypadModifier;
     const int key = event.key();

@@ -43,6 +43,7 @@ MainWindow::MainWindow(float twipsPerPixel, QWidget* parent) : QWidget(parent) {
     // The core scales its layout at load from the screen's resolution.
     m_core.twipsPerPixelX = m_twipsPerPixel;
     m_core.Beep = [] { QApplication::beep(); };
+    m_core.Notice = [this](const tk::Control& at, const std::string& message) { showNotice(at, message); };
     m_core.load();
 
     setFont(toQFont(m_core.font));
@@ -117,7 +118,7 @@ QWidget* MainWindow::createWidget(tk::Control& c) {
     }
     case tk::Kind::PictureBox:
         w = new PictureWidget(this, c.baseName() == "ShockHelp" ? PictureWidget::Source(shockHelpPixmap)
-                                                                 : PictureWidget::Source(bannerPixmap));
+                                                                : PictureWidget::Source(bannerPixmap));
         break;
     case tk::Kind::Line:
         w = new LineWidget(this);

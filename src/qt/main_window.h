@@ -79,6 +79,9 @@ private:
     bool handleTextMouse(Binding& b, QObject* watched, QEvent* e);
     bool handleScrollMouse(Binding& b, QEvent* e);
     void showContextMenu(Binding& b, QPoint globalPos);
+    void copyTable();
+    // Why the core refused an action, as a tool tip at the control.
+    void showNotice(const tk::Control& at, const std::string& message);
     void onScrollAction(int action);
     Binding* bindingOf(QObject* o);
     int caretAt(Binding& b, QObject* watched, QPoint pos) const;

@@ -202,7 +202,12 @@ void MainWindow::syncTextBox(Binding& b, bool focused) {
     int start = focused ? box.SelStart() : 0;
     int length = focused ? box.SelLength() : 0;
     const bool caretAtStart = focused && box.caret() == box.SelStart() && length > 0;
+    const std::string& text = box.Text();
     if (b.edit) {
+        // Qt counts UTF-16 units where the core counts UTF-8 bytes.
+        const int from = coreToDisplay(text, start), to = coreToDisplay(text, start + length);
+        start = from;
+        length = to - from;
         const int caret = caretAtStart ? start : start + length;
         const int anchor = caretAtStart ? start + length : start;
         const bool same = b.edit->cursorPosition() == caret &&
@@ -216,7 +221,6 @@ void MainWindow::syncTextBox(Binding& b, bool focused) {
         }
         return;
     }
-    const std::string& text = box.Text();
     const int from = coreToDisplay(text, caretAtStart ? start + length : start);
     const int to = coreToDisplay(text, caretAtStart ? start : start + length);
     QTextCursor cursor = b.panel->textCursor();

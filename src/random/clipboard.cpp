@@ -2,9 +2,11 @@
 #include "frame/tessomar.h"
 #include "random/entries.h"
 #include "random/profile.h"
+#include "random/psd.h"
 #include "random/report.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace tessomar {
 
@@ -12,11 +14,16 @@ namespace {
 
 using num::Pattern;
 
+constexpr int kSelectAll = 10;
+
 // A value as the table holds it once it was typed into its box and
-// committed with Enter: stored, shown through the box's pattern, and taken
+// committed with Enter: the commit's limit (whose text has no sign) and its
+// absolute frequency, stored, shown through the box's pattern, and taken
 // again from what the box shows.
-float asCommitted(double value, Pattern pattern) {
-    return num::store(num::val(num::format(num::store(value), pattern)));
+float asCommitted(double value, double limit, bool absolute, Pattern pattern) {
+    double typed = std::fabs(value) > limit ? limit : value;
+    if (absolute) typed = std::fabs(typed);
+    return num::store(num::val(num::format(num::store(typed), pattern)));
 }
 
 bool inRange(const profile::Point& p) {
@@ -24,28 +31,109 @@ bool inRange(const profile::Point& p) {
            p.psd <= profile::kMaxPsd;
 }
 
-bool tablePaste(Tessomar& w, int row, const std::string& text) {
+struct Refusal {
+    std::string error; // empty: none
+    int line = 0;
+};
+
+// Why the points cannot go into the table from entry first on.
+Refusal placementRefusal(const std::vector<profile::Point>& points, int first, bool verbatim) {
+    if (points.empty() || first < 1) return {"no break points", 0};
+    const std::size_t room = static_cast<std::size_t>(std::max(0, entries::kLastEntry + 1 - first));
+    if (points.size() > room)
+        return {std::to_string(points.size()) + " break points from entry " + std::to_string(first) +
+                    " run past entry 50",
+                points[room].line};
+    if (!verbatim)
+        for (const profile::Point& p : points)
+            if (!inRange(p)) return {"point outside the table's range", p.line};
+    return {};
+}
+
+// The beep, and the reason at the box: "Line 3: 30 abc: not a PSD".
+void refuse(Tessomar& w, const tk::TextBox& box, const std::string& error, int line) {
+    if (w.Beep) w.Beep();
+    if (w.Notice) w.Notice(box, line > 0 ? "Line " + std::to_string(line) + ": " + error : error);
+}
+
+// Scrolls as little as it takes to show entries lo to hi (from lo on when
+// they do not fit).
+void showEntries(Tessomar& w, int lo, int hi) {
+    int value = w.Scroll.Value();
+    if (hi > value + entries::kBottomRow) value = hi - entries::kBottomRow;
+    if (lo < value) value = lo;
+    w.Scroll.setValue(value);
+}
+
+// A value goes in as typed; points are placed from the row's entry on and
+// shown where they sorted to, the box's text selected as after Enter; a
+// paste of nothing changes nothing; anything else is refused, the table
+// left as it was.
+bool tablePaste(Tessomar& w, tk::TextBox& box, int row, std::string& text) {
     if (row < 0 || row >= kRows) return false;
-    const profile::Profile p = profile::read(text);
-    if (p.dataLines < 2) return false; // a single value, pasted as text
-    if ((!p.ok() || !w.placeProfile(p.points, row + w.Scroll.Value())) && w.Beep) w.Beep();
+    const profile::Paste p = profile::readTablePaste(text);
+    switch (p.kind) {
+    case profile::Paste::Kind::Nothing:
+        return true;
+    case profile::Paste::Kind::Value:
+        text = p.value;
+        return false;
+    case profile::Paste::Kind::Refused:
+        refuse(w, box, p.error, p.errorLine);
+        return true;
+    case profile::Paste::Kind::Points:
+        break;
+    }
+    const int first = row + w.Scroll.Value();
+    if (const Refusal no = placementRefusal(p.points, first, p.verbatim); !no.error.empty()) {
+        refuse(w, box, no.error, no.line);
+        return true;
+    }
+    w.keepForUndo("Paste");
+    std::pair<int, int> sortedTo;
+    w.placeProfile(p.points, first, p.verbatim, &sortedTo);
+    showEntries(w, sortedTo.first, sortedTo.second);
+    box.setSelStart(0);
+    box.setSelLength(kSelectAll);
     return true;
 }
 
 } // namespace
 
-bool Tessomar::F_Pasting(int index, const std::string& text) { return tablePaste(*this, index, text); }
-bool Tessomar::A_Pasting(int index, const std::string& text) { return tablePaste(*this, index, text); }
+bool Tessomar::F_Pasting(int index, std::string& text) { return tablePaste(*this, F.at(index), index, text); }
+bool Tessomar::A_Pasting(int index, std::string& text) { return tablePaste(*this, A.at(index), index, text); }
 
-bool Tessomar::placeProfile(const std::vector<profile::Point>& points, int first) {
-    const auto count = static_cast<int>(std::min<std::size_t>(points.size(), entries::kLastEntry + 1));
-    if (count == 0 || first < 1 || first + count - 1 > entries::kLastEntry) return false;
-    if (!std::all_of(points.begin(), points.end(), inRange)) return false;
-    for (int i = 0; i < count; ++i) {
-        fs.BkFreq[first + i] = asCommitted(points[i].freq, Pattern::Fixed2);
-        fs.BkPsd[first + i] = asCommitted(points[i].psd, Pattern::Fixed6);
+bool Tessomar::SineField_Pasting(tk::TextBox& field, std::string& text) {
+    const profile::Paste p = profile::readFieldPaste(text);
+    if (p.kind == profile::Paste::Kind::Value) {
+        text = p.value;
+        return false;
     }
+    if (p.kind == profile::Paste::Kind::Refused) refuse(*this, field, p.error, p.errorLine);
+    if (p.kind == profile::Paste::Kind::Points) refuse(*this, field, "one value goes into this field", 0);
+    return true;
+}
+
+bool Tessomar::placeProfile(const std::vector<profile::Point>& points, int first, bool verbatim,
+                            std::pair<int, int>* sortedTo) {
+    if (!placementRefusal(points, first, verbatim).error.empty()) return false;
+    const int last = first + static_cast<int>(points.size()) - 1;
+    for (int k = first; k <= last; ++k) {
+        const profile::Point& p = points[static_cast<std::size_t>(k - first)];
+        fs.BkFreq[k] = asCommitted(p.freq, profile::kMaxFreq, true, Pattern::Fixed2);
+        fs.BkPsd[k] = asCommitted(p.psd, profile::kMaxPsd, false, Pattern::Fixed6);
+    }
+    // Where the sort will take them: the same sort, on the entry numbers.
+    psd::Column freq = fs.BkFreq, origin{};
+    for (int k = 1; k <= entries::kLastEntry; ++k) origin[k] = static_cast<float>(k);
+    psd::sortBreakPoints(freq, origin);
     UpdateRandom();
+    if (sortedTo) {
+        *sortedTo = {entries::kLastEntry, 1};
+        for (int k = 1; k <= entries::kLastEntry; ++k)
+            if (freq[k] != 0 && origin[k] >= first && origin[k] <= last)
+                *sortedTo = {std::min(sortedTo->first, k), std::max(sortedTo->second, k)};
+    }
     // The sort has closed the table up: the scroll bar must reach every
     // point and the free entry after them.
     int used = 0;
@@ -55,18 +143,8 @@ bool Tessomar::placeProfile(const std::vector<profile::Point>& points, int first
     return true;
 }
 
-std::string Tessomar::breakPointsText() const {
-    const BreakPointReport report = breakPointReport(fs);
-    std::string out = "No.\tFrequency (Hz)\tPSD (g\xC2\xB2/Hz)\tSlope (dB/oct)\tShare of g\xC2\xB2 (%)\n";
-    for (std::size_t i = 0; i < report.rows.size(); ++i) {
-        const BreakPointTexts t = textsOf(static_cast<int>(i + 1), report.rows[i]);
-        out += t.entry + '\t' + t.freq + '\t' + t.psd + '\t' + t.slope + '\t' + t.share + '\n';
-    }
-    out += "Acceleration (" + AccelUnits.Caption + ")\t" + Acceleration.Text() + '\n';
-    out += "Velocity 3 sigma (" + VelUnits.Caption + ")\t" + Velocity.Text() + '\n';
-    out += "Displacement 3 sigma (" + DispUnits.Caption + ")\t" + Displacement.Text() + '\n';
-    return out;
-}
+std::string Tessomar::breakPointsText() const { return reportText(breakPointReport(fs), fs.EnglishUnits == kTrue); }
+std::string Tessomar::breakPointsHtml() const { return reportHtml(breakPointReport(fs), fs.EnglishUnits == kTrue); }
 
 bool Tessomar::isTableBox(const tk::Control& c) const {
     for (int r = 0; r < kRows; ++r)

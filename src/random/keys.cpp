@@ -32,48 +32,60 @@ void focusSelected(tk::TextBox& box) {
 
 } // namespace
 
-// Leaving a half-filled row for another one drops its unfinished point; the
-// frequency column keeps the stored frequency, the PSD column drops both.
-void Tessomar::F_GotFocus(int index) {
-    if (!validRow(index)) return;
+// The entry being filled in lacks a value: read from its row's boxes while
+// the row shows it, from its stored values as they would show otherwise.
+bool Tessomar::editEntryLacks() const {
+    const int row = editEntry() - Scroll.Value();
+    if (validRow(row)) return halfFilled(*this, row);
+    const int k = std::clamp(editEntry(), 1, entries::kLastEntry);
+    return num::val(num::format(fs.BkFreq[k], num::Pattern::Fixed2)) <= 0 ||
+           num::val(num::format(fs.BkPsd[k], num::Pattern::Fixed6)) <= 0;
+}
+
+void Tessomar::setEditRow(int row) {
+    fs.EditRow = static_cast<std::int16_t>(row);
+    m_editScroll = Scroll.Value();
+}
+
+// Leaving a half-filled entry for another row drops its unfinished point. A
+// frequency box keeps the frequency that the row left still shows; a PSD box
+// drops both, and so does any box once a scroll has carried the entry off
+// the row it was typed in, where a kept frequency would be a point no one
+// finished. With the row taken half-filled too, the focus goes on to the
+// first free entry.
+void Tessomar::rowGotFocus(int index, bool frequencyBox) {
     fs.FocusRow = static_cast<std::int16_t>(index);
-    const int edit = fs.EditRow;
-    if (index > 0 && edit != index && validRow(edit) && halfFilled(*this, edit)) {
-        const int k = edit + Scroll.Value();
-        F[edit].setText(num::format(fs.BkFreq[k], num::Pattern::Fixed2));
-        A[edit].setText("0.000000");
-        fs.BkPsd[k] = 0;
-        if (halfFilled(*this, index)) {
-            FindEnd();
-            F[fs.EditRow].SetFocus();
-        }
+    const int k = editEntry();
+    if (index == 0 || k == index + Scroll.Value() || k > entries::kLastEntry || !editEntryLacks()) {
+        setEditRow(index);
         return;
     }
-    fs.EditRow = static_cast<std::int16_t>(index);
+    const bool keepFrequency = frequencyBox && m_editScroll == Scroll.Value();
+    if (!keepFrequency) fs.BkFreq[k] = 0;
+    fs.BkPsd[k] = 0;
+    if (const int row = k - Scroll.Value(); validRow(row)) {
+        F[row].setText(num::format(fs.BkFreq[k], num::Pattern::Fixed2));
+        A[row].setText("0.000000");
+    }
+    if (halfFilled(*this, index)) {
+        FindEnd();
+        (frequencyBox ? F : A)[fs.EditRow].SetFocus();
+    } else if (!keepFrequency) {
+        setEditRow(index);
+    }
+}
+
+void Tessomar::F_GotFocus(int index) {
+    if (validRow(index)) rowGotFocus(index, true);
 }
 
 void Tessomar::A_GotFocus(int index) {
-    if (!validRow(index)) return;
-    fs.FocusRow = static_cast<std::int16_t>(index);
-    const int edit = fs.EditRow;
-    if (index > 0 && edit != index && validRow(edit) && halfFilled(*this, edit)) {
-        const int k = edit + Scroll.Value();
-        F[edit].setText("0.00");
-        fs.BkFreq[k] = 0;
-        A[edit].setText("0.000000");
-        fs.BkPsd[k] = 0;
-        if (halfFilled(*this, index)) {
-            FindEnd();
-            A[fs.EditRow].SetFocus();
-            return;
-        }
-    }
-    fs.EditRow = static_cast<std::int16_t>(index);
+    if (validRow(index)) rowGotFocus(index, false);
 }
 
 void Tessomar::B_GotFocus(int index) {
     if (!validRow(index)) return;
-    fs.EditRow = static_cast<std::int16_t>(index);
+    setEditRow(index);
     fs.FocusRow = static_cast<std::int16_t>(index);
 }
 

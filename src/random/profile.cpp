@@ -1,10 +1,10 @@
 #include "random/profile.h"
 
-#include "frame/numbers.h"
+#include "random/profile_lines.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstddef>
+#include <cstdio>
 #include <map>
 #include <optional>
 #include <set>
@@ -13,147 +13,15 @@ namespace tessomar::profile {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
-bool isSeparator(char c) { return isBlank(c) || c == ',' || c == ';'; }
+using lines::Meaning;
+using lines::Num;
+using words::Line;
+using words::Token;
+using words::Unit;
 
-std::string lower(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
-
-// Text from documents brings no-break spaces and en dashes ("20–80 Hz").
-std::string normalized(std::string_view line) {
-    std::string out;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        if (line.substr(i, 2) == "\xC2\xA0") {
-            out += ' ';
-            ++i;
-        } else if (line.substr(i, 3) == "\xE2\x80\x93") {
-            out += '-';
-            i += 2;
-        } else {
-            out += line[i];
-        }
-    }
-    return out;
-}
-
-// Fields split on runs of blanks, "," and ";".
-std::vector<std::string_view> fieldsOf(std::string_view line) {
-    std::vector<std::string_view> out;
-    std::size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && isSeparator(line[i])) ++i;
-        const std::size_t from = i;
-        while (i < line.size() && !isSeparator(line[i])) ++i;
-        if (i > from) out.push_back(line.substr(from, i - from));
-    }
-    return out;
-}
-
-// A spreadsheet row keeps its empty cells, so its columns line up with the
-// header's: cells split on the strongest separator the header uses.
-char cellSeparator(std::string_view header) {
-    for (char c : {'\t', ';', ','})
-        if (header.find(c) != std::string_view::npos) return c;
-    return ' ';
-}
-
-std::vector<std::string_view> cellsOf(std::string_view line, char separator) {
-    if (separator == ' ') return fieldsOf(line);
-    std::vector<std::string_view> out;
-    std::size_t from = 0;
-    for (std::size_t at; (at = line.find(separator, from)) != std::string_view::npos; from = at + 1)
-        out.push_back(line.substr(from, at - from));
-    out.push_back(line.substr(from));
-    return out;
-}
-
-// The whole field is a number.
-bool isNumber(std::string_view t) {
-    const std::size_t n = num::plainNumberLength(t);
-    return n > 0 && n == t.size();
-}
-
-// A field that looks like the start of a number but is none ("20Hz", "1.2.3").
-bool numberLike(std::string_view t) {
-    std::size_t i = 0;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
-    if (i < t.size() && t[i] == '.') ++i;
-    return i < t.size() && isDigit(t[i]);
-}
-
-enum class Unit { None, Plain, Slope };
-
-Unit unitOf(std::string_view field) {
-    const std::string f = lower(field);
-    if (f == "hz" || f == "g\xC2\xB2/hz" || f == "g^2/hz" || f == "g2/hz") return Unit::Plain;
-    if (f == "db/oct" || f == "db/octave") return Unit::Slope;
-    return Unit::None;
-}
-
-bool namesPsd(std::string_view cell) {
-    const std::string c = lower(cell);
-    for (const char* word : {"psd", "g\xC2\xB2/hz", "g^2/hz", "g2/hz"})
-        if (c.find(word) != std::string::npos) return true;
-    return false;
-}
-bool namesFreq(std::string_view cell) {
-    const std::string c = lower(cell);
-    return !namesPsd(cell) && (c.find("freq") != std::string::npos || c.find("hz") != std::string::npos);
-}
-
-// A line as a sequence of numbers, band dashes and words, unit words left out.
-struct Item {
-    enum Kind { Number, Dash, Word } kind;
-    double value = 0;
-    std::string_view text;
-};
-struct Line {
-    std::vector<Item> items;
-    bool slope = false; // a dB/oct unit marks the number as a slope
-};
-
-Line itemsOf(std::string_view text) {
-    Line line;
-    auto number = [&](std::string_view t) { line.items.push_back({Item::Number, num::val(t), t}); };
-    for (std::string_view f : fieldsOf(text)) {
-        if (const Unit u = unitOf(f); u != Unit::None) {
-            line.slope = line.slope || u == Unit::Slope;
-        } else if (f == "-") {
-            line.items.push_back({Item::Dash, 0, f});
-        } else if (isNumber(f)) {
-            number(f);
-        } else {
-            // "80-350", "80-": a band written without blanks.
-            std::size_t at = f.find('-', 1);
-            for (; at != std::string_view::npos; at = f.find('-', at + 1))
-                if (isNumber(f.substr(0, at)) && (at + 1 == f.size() || isNumber(f.substr(at + 1)))) break;
-            if (at == std::string_view::npos) {
-                line.items.push_back({Item::Word, 0, f});
-                continue;
-            }
-            number(f.substr(0, at));
-            line.items.push_back({Item::Dash, 0, f.substr(at, 1)});
-            if (at + 1 < f.size()) number(f.substr(at + 1));
-        }
-    }
-    return line;
-}
-
-// The one number a cell holds, unit words aside.
-std::optional<double> cellNumber(std::string_view cell) {
-    const Line l = itemsOf(cell);
-    if (l.slope || l.items.size() != 1 || l.items[0].kind != Item::Number) return std::nullopt;
-    return l.items[0].value;
-}
-
-struct Columns {
-    char separator;
-    std::size_t freq, psd;
+// A level and the range its written digits allow.
+struct Level {
+    double value, lo, hi;
 };
 
 class Reader {
@@ -161,53 +29,53 @@ public:
     Profile run(std::string_view text);
 
 private:
-    void readLine(std::string_view raw, int lineNo);
-    void header(std::string_view text);
-    bool readMapped(std::string_view text, int lineNo);
-    bool readGrammar(const Line& line, int lineNo);
-    bool checkFreq(double f, int lineNo);
-    bool checkLevel(double p, int lineNo);
-    void fail(std::string error, int lineNo) {
-        if (!m_out.ok()) return;
-        m_out.error = std::move(error);
-        m_out.errorLine = lineNo;
-    }
-    void appears(double f, int lineNo) {
-        m_appearance.push_back(f);
-        m_lineOf.emplace(f, lineNo);
-    }
-    void addLevel(double f, double p, int lineNo) {
-        appears(f, lineNo);
-        m_own[f].push_back(p);
-    }
+    void readLine(const Line& l);
+    void take(const Meaning& m, const Line& l);
+    bool checkFreq(const Num& f, int line);
+    bool checkLevel(const Num& p, int line);
+    void checkOverlaps();
     void resolveSlopes();
-    std::optional<double> levelAt(double f, bool bandStartsHere) const;
+    std::optional<Level> levelAt(double f, bool bandStartsHere) const;
+    void fail(int line, const std::string& error) {
+        if (!m_out.ok()) return;
+        m_out.error = line > 0 ? words::message(m_lines[static_cast<std::size_t>(line - 1)], error) : error;
+        m_out.errorLine = line;
+    }
+    void appears(double f, int line) {
+        m_appearance.push_back(f);
+        m_lineOf.emplace(f, line);
+    }
+    void addLevel(double f, const Num& p, int line) {
+        appears(f, line);
+        m_own[f].push_back({p.value, p.value - p.half, p.value + p.half});
+    }
 
-    struct SlopeBand {
-        double f1, f2, dbPerOct;
-        int lineNo;
+    struct Band {
+        Num f1, f2, slope;
+        int line;
         bool resolved = false;
     };
+    std::vector<Line> m_lines;
     Profile m_out;
-    std::optional<Columns> m_columns;
-    std::vector<double> m_appearance;            // frequencies in text order
-    std::map<double, int> m_lineOf;              // where each frequency first appears
-    std::map<double, std::vector<double>> m_own; // levels given in the text
-    std::map<double, double> m_derived;          // levels reached along a slope
-    std::vector<SlopeBand> m_slopes;
+    std::optional<lines::Columns> m_columns;
+    bool m_results = false;                     // the result lines have begun
+    std::vector<double> m_appearance;           // frequencies in text order
+    std::map<double, int> m_lineOf;             // where each frequency first appears
+    std::map<double, std::vector<Level>> m_own; // levels given in the text
+    std::map<double, Level> m_derived;          // levels reached along a slope
+    std::vector<Band> m_bands;                  // level and slope bands
+    std::vector<std::pair<double, int>> m_points;
 };
 
 Profile Reader::run(std::string_view text) {
-    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3); // a byte-order mark
-    int lineNo = 0;
-    for (std::size_t from = 0; from <= text.size();) {
-        std::size_t end = text.find_first_of("\r\n", from);
-        if (end == std::string_view::npos) end = text.size();
-        readLine(text.substr(from, end - from), ++lineNo);
-        from = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
+    m_lines = words::linesOf(text);
+    for (const Line& l : m_lines) {
+        if (!m_out.ok()) return m_out;
+        readLine(l);
     }
+    if (m_out.ok()) checkOverlaps();
     if (m_out.ok()) resolveSlopes();
-    if (m_out.ok() && m_appearance.empty()) fail("no break points", 0);
+    if (m_out.ok() && m_appearance.empty()) fail(0, "no break points");
     if (!m_out.ok()) return m_out;
 
     std::set<double> done;
@@ -215,143 +83,197 @@ Profile Reader::run(std::string_view text) {
         if (!done.insert(f).second) continue;
         const auto own = m_own.find(f);
         if (own == m_own.end()) {
-            m_out.points.push_back({f, m_derived.at(f), m_lineOf.at(f)});
+            m_out.points.push_back({f, m_derived.at(f).value, m_lineOf.at(f)});
             continue;
         }
         // The same level twice is one point; different levels are a step.
         std::vector<double> seen;
-        for (double p : own->second) {
-            if (std::find(seen.begin(), seen.end(), p) != seen.end()) continue;
-            seen.push_back(p);
-            m_out.points.push_back({f, p, m_lineOf.at(f)});
+        for (const Level& p : own->second) {
+            if (std::find(seen.begin(), seen.end(), p.value) != seen.end()) continue;
+            seen.push_back(p.value);
+            m_out.points.push_back({f, p.value, m_lineOf.at(f)});
         }
     }
     return m_out;
 }
 
-void Reader::readLine(std::string_view raw, int lineNo) {
-    const std::string text = normalized(raw);
-    const Line line = itemsOf(text);
-    if (line.items.empty() || (line.items[0].kind == Item::Word && !numberLike(line.items[0].text))) {
-        header(text);
+// Before the first break point a line of words is a header; after it only
+// the result lines are, and a line is read where it says one thing.
+void Reader::readLine(const Line& l) {
+    if (l.tokens.empty()) return;
+    const bool started = m_out.dataLines > 0;
+    if (started && lines::isResultLine(l)) {
+        m_results = true;
         return;
     }
-    if ((m_columns && !line.slope && readMapped(text, lineNo)) || readGrammar(line, lineNo)) {
-        ++m_out.dataLines;
+    std::string columnError, error;
+    std::optional<Meaning> m = m_columns ? lines::byColumns(l, *m_columns, columnError) : std::nullopt;
+    if (!m) {
+        m = lines::meaningOf(l, error);
+        // Bare numbers read as "frequency PSD" only where no header says otherwise.
+        const bool bare =
+            m && m->kind == Meaning::Kind::Point && m->f1.unit == Unit::None && m->level.unit == Unit::None;
+        if (bare && m_columns && m_columns->psd < m_columns->freq) {
+            m.reset();
+            error = "not in the header's columns";
+        }
+    }
+    const Token& first = l.tokens[0];
+    const bool number = first.kind == Token::Kind::Number || first.numberLike();
+    const bool attempt = l.tokens.size() == 2 && !first.problem.empty() && l.tokens[1].kind == Token::Kind::Number;
+    if (!m && !started && !number && !attempt && columnError.empty()) {
+        if (const auto columns = lines::columnsOf(l)) m_columns = columns;
         return;
     }
-    fail("line reads as nothing", lineNo);
+    if (!m) return fail(l.number, columnError.empty() ? error : columnError);
+    if (m_results) return fail(l.number, "a break point after the results");
+    ++m_out.dataLines;
+    take(*m, l);
 }
 
-void Reader::header(std::string_view text) {
-    const char separator = cellSeparator(text);
-    const auto cells = cellsOf(text, separator);
-    std::optional<std::size_t> freq, psd;
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        if (!psd && namesPsd(cells[i]))
-            psd = i;
-        else if (!freq && namesFreq(cells[i]))
-            freq = i;
+void Reader::take(const Meaning& m, const Line& l) {
+    const int n = l.number;
+    if (!checkFreq(m.f1, n)) return;
+    if (m.kind == Meaning::Kind::Point) {
+        if (!checkLevel(m.level, n)) return;
+        addLevel(m.f1.value, m.level, n);
+        m_points.emplace_back(m.f1.value, n);
+        return;
     }
-    if (freq && psd) m_columns = Columns{separator, *freq, *psd};
+    if (!checkFreq(m.f2, n)) return;
+    if (!(m.f2.value > m.f1.value)) return fail(n, "band end not above its start");
+    if (m.kind == Meaning::Kind::SlopeBand) {
+        appears(m.f1.value, n);
+        appears(m.f2.value, n);
+    } else {
+        if (!checkLevel(m.level, n)) return;
+        addLevel(m.f1.value, m.level, n);
+        addLevel(m.f2.value, m.level, n);
+    }
+    m_bands.push_back({m.f1, m.f2, m.kind == Meaning::Kind::SlopeBand ? m.level : Num{}, n});
+    if (m.kind == Meaning::Kind::LevelBand) m_bands.back().resolved = true;
 }
 
-bool Reader::readMapped(std::string_view text, int lineNo) {
-    const auto cells = cellsOf(text, m_columns->separator);
-    if (std::max(m_columns->freq, m_columns->psd) >= cells.size()) return false;
-    const auto f = cellNumber(cells[m_columns->freq]);
-    const auto p = cellNumber(cells[m_columns->psd]);
-    if (!f || !p) return false;
-    if (checkFreq(*f, lineNo) && checkLevel(*p, lineNo)) addLevel(*f, *p, lineNo);
-    return true;
-}
-
-bool Reader::readGrammar(const Line& line, int lineNo) {
-    const auto& it = line.items;
-    auto kinds = [&](std::initializer_list<Item::Kind> want) {
-        if (it.size() != want.size()) return false;
-        std::size_t i = 0;
-        for (Item::Kind k : want)
-            if (it[i++].kind != k) return false;
+bool Reader::checkFreq(const Num& f, int line) {
+    if (f.value < kMinFreq)
+        fail(line, "frequency " + f.plain + " below 0.01 Hz");
+    else if (f.value > kMaxFreq)
+        fail(line, "frequency " + f.plain + " above 20000 Hz");
+    else
         return true;
+    return false;
+}
+
+bool Reader::checkLevel(const Num& p, int line) {
+    if (p.value <= 0)
+        fail(line, "PSD " + p.plain + " not above 0");
+    else if (p.value < kMinPsd)
+        fail(line, "PSD " + p.plain + " below 0.000001 g\xC2\xB2/Hz");
+    else if (p.value > kMaxPsd)
+        fail(line, "PSD " + p.plain + " above 1000 g\xC2\xB2/Hz");
+    else
+        return true;
+    return false;
+}
+
+// Bands that overlap, or a point inside a band, give two levels to one
+// frequency range: the first line that makes such a pair is refused.
+void Reader::checkOverlaps() {
+    int worst = 0, other = 0;
+    const char* what = "";
+    auto note = [&](int a, int b, const char* laterIsBand) {
+        const int later = std::max(a, b);
+        if (worst == 0 || later < worst) worst = later, other = std::min(a, b), what = laterIsBand;
     };
-    if (!line.slope && kinds({Item::Number, Item::Number})) {
-        if (checkFreq(it[0].value, lineNo) && checkLevel(it[1].value, lineNo))
-            addLevel(it[0].value, it[1].value, lineNo);
-        return true;
+    for (std::size_t i = 0; i < m_bands.size(); ++i) {
+        const Band& a = m_bands[i];
+        for (std::size_t j = i + 1; j < m_bands.size(); ++j) {
+            const Band& b = m_bands[j];
+            if (std::max(a.f1.value, b.f1.value) < std::min(a.f2.value, b.f2.value))
+                note(a.line, b.line, "overlaps the band of line ");
+        }
+        for (const auto& [f, line] : m_points)
+            if (a.f1.value < f && f < a.f2.value)
+                note(a.line, line, line > a.line ? "inside the band of line " : "spans the point of line ");
     }
-    if (!kinds({Item::Number, Item::Dash, Item::Number, Item::Number})) return false;
-    const double f1 = it[0].value, f2 = it[2].value, value = it[3].value;
-    if (!checkFreq(f1, lineNo) || !checkFreq(f2, lineNo)) return true;
-    if (!(f2 > f1)) {
-        fail("band end not above its start", lineNo);
-    } else if (line.slope) {
-        appears(f1, lineNo);
-        appears(f2, lineNo);
-        m_slopes.push_back({f1, f2, value, lineNo});
-    } else if (checkLevel(value, lineNo)) {
-        addLevel(f1, value, lineNo);
-        addLevel(f2, value, lineNo);
-    }
-    return true;
-}
-
-bool Reader::checkFreq(double f, int lineNo) {
-    if (f < kMinFreq)
-        fail("frequency below 0.01 Hz", lineNo);
-    else if (f > kMaxFreq)
-        fail("frequency above 20000 Hz", lineNo);
-    else
-        return true;
-    return false;
-}
-
-bool Reader::checkLevel(double p, int lineNo) {
-    if (p <= 0)
-        fail("PSD must be above 0", lineNo);
-    else if (p < kMinPsd)
-        fail("PSD below 0.000001 g\xC2\xB2/Hz", lineNo);
-    else if (p > kMaxPsd)
-        fail("PSD above 1000 g\xC2\xB2/Hz", lineNo);
-    else
-        return true;
-    return false;
+    if (worst) fail(worst, what + std::to_string(other));
 }
 
 // At a step the text lists the level below the step first: a band that
 // rises from the step takes the last level given there, one that ends at
 // it the first.
-std::optional<double> Reader::levelAt(double f, bool bandStartsHere) const {
+std::optional<Level> Reader::levelAt(double f, bool bandStartsHere) const {
     if (const auto own = m_own.find(f); own != m_own.end())
         return bandStartsHere ? own->second.back() : own->second.front();
     if (const auto derived = m_derived.find(f); derived != m_derived.end()) return derived->second;
     return std::nullopt;
 }
 
+namespace slope {
+
+const double kDbPerOctaveOfFirstPower = 10 * std::log10(2.0); // a PSD rising as f^1 rises ~3.01 dB/oct
+
+// The slopes that the written digits of two levels and their frequencies
+// allow, against the stated slope's: they disagree when the ranges part.
+bool agrees(const Num& f1, const Num& f2, const Level& p1, const Level& p2, const Num& s) {
+    const double octLo = std::log2((f2.value - f2.half) / (f1.value + f1.half));
+    const double octHi = std::log2((f2.value + f2.half) / (f1.value - f1.half));
+    if (!(octLo > 0) || !(p1.lo > 0) || !(p2.lo > 0)) return true; // the digits allow any slope
+    const double dbLo = 10 * std::log10(p2.lo / p1.hi), dbHi = 10 * std::log10(p2.hi / p1.lo);
+    const double lo = std::min(dbLo / octLo, dbLo / octHi), hi = std::max(dbHi / octLo, dbHi / octHi);
+    return s.value + s.half >= lo && s.value - s.half <= hi;
+}
+
+// The level at the far end of a slope, with the range the digits allow.
+Level carried(const Level& from, double ratio, double ratioLo, double ratioHi, const Num& s) {
+    Level out{from.value * std::pow(ratio, s.value / kDbPerOctaveOfFirstPower), HUGE_VAL, -HUGE_VAL};
+    for (double p : {from.lo, from.hi})
+        for (double r : {ratioLo, ratioHi})
+            for (double e : {s.value - s.half, s.value + s.half}) {
+                const double v = p * std::pow(r, e / kDbPerOctaveOfFirstPower);
+                out.lo = std::min(out.lo, v);
+                out.hi = std::max(out.hi, v);
+            }
+    return out;
+}
+
+} // namespace slope
+
 // Each slope band takes its level from an end that has one and carries it
 // to the other; a chain of slopes resolves outward from any anchored end.
+// Where both ends have levels the slope must agree with them.
 void Reader::resolveSlopes() {
-    const double dbPerOctaveOfFirstPower = 10 * std::log10(2.0); // a PSD rising as f^1 rises ~3.01 dB/oct
     for (bool progress = true; progress && m_out.ok();) {
         progress = false;
-        for (SlopeBand& b : m_slopes) {
-            if (b.resolved) continue;
-            const auto low = levelAt(b.f1, true), high = levelAt(b.f2, false);
+        for (Band& b : m_bands) {
+            if (b.resolved || !m_out.ok()) continue;
+            const auto low = levelAt(b.f1.value, true), high = levelAt(b.f2.value, false);
             if (!low && !high) continue;
             b.resolved = progress = true;
-            if (low && high) continue; // both ends have levels of their own
-            const double exponent = b.dbPerOct / dbPerOctaveOfFirstPower;
-            const double level = low ? *low * std::pow(b.f2 / b.f1, exponent) : *high * std::pow(b.f1 / b.f2, exponent);
-            if (!(level >= kMinPsd))
-                fail("slope takes PSD below 0.000001 g\xC2\xB2/Hz", b.lineNo);
-            else if (level > kMaxPsd)
-                fail("slope takes PSD above 1000 g\xC2\xB2/Hz", b.lineNo);
+            if (low && high) {
+                if (!slope::agrees(b.f1, b.f2, *low, *high, b.slope)) {
+                    const double implied =
+                        10 * std::log10(high->value / low->value) / std::log2(b.f2.value / b.f1.value);
+                    char buf[32];
+                    std::snprintf(buf, sizeof buf, "%.2f", implied);
+                    fail(b.line, "slope disagrees with the levels at its ends (" + std::string(buf) + " dB/oct)");
+                }
+                continue;
+            }
+            const double f1 = b.f1.value, f2 = b.f2.value, h1 = b.f1.half, h2 = b.f2.half;
+            const Level level =
+                low ? slope::carried(*low, f2 / f1, (f2 - h2) / (f1 + h1), (f2 + h2) / (f1 - h1), b.slope)
+                    : slope::carried(*high, f1 / f2, (f1 - h1) / (f2 + h2), (f1 + h1) / (f2 - h2), b.slope);
+            if (!(level.value >= kMinPsd))
+                fail(b.line, "slope takes PSD below 0.000001 g\xC2\xB2/Hz");
+            else if (level.value > kMaxPsd)
+                fail(b.line, "slope takes PSD above 1000 g\xC2\xB2/Hz");
             else
-                m_derived[low ? b.f2 : b.f1] = level;
+                m_derived[low ? f2 : f1] = level;
         }
     }
-    for (const SlopeBand& b : m_slopes)
-        if (!b.resolved) fail("slope not anchored to a level", b.lineNo);
+    for (const Band& b : m_bands)
+        if (!b.resolved) fail(b.line, "slope not anchored to a level");
 }
 
 } // namespace

@@ -37,6 +37,7 @@ void commit(Tessomar& w, int r, const ColumnRule& rule, tk::TextBox& box) {
 
     const double typed = num::val(box.Text());
     if (psd::toFloat(typed) != values[entry()]) {
+        w.forgetUndo(); // the table moves on from what a paste, delete or clear left
         if (std::fabs(typed) > rule.limit) box.setText(rule.limitText);
         const double again = num::val(box.Text());
         values[entry()] = num::store(rule.absolute ? std::fabs(again) : again);
@@ -107,8 +108,8 @@ void Tessomar::FindEnd() {
     int k = 1;
     while (k <= entries::kLastEntry && entries::taken(fs, k)) ++k;
     if (k <= entries::kBottomRow) {
-        fs.EditRow = static_cast<std::int16_t>(k - 1);
         Scroll.setValue(1);
+        setEditRow(k - 1);
         return;
     }
     // A full table has no free entry: show its last one in the bottom row.
@@ -116,18 +117,20 @@ void Tessomar::FindEnd() {
     // The free entry must be reachable even after the range was kept short.
     if (target > Scroll.Max()) Scroll.setMax(target);
     Scroll.setValue(target);
-    fs.EditRow = entries::kBottomRow;
+    setEditRow(entries::kBottomRow);
 }
 
 void Tessomar::DelBut_Click() {
     const int k = Scroll.Value() + fs.FocusRow;
     if (k < 1 || k > entries::kLastEntry) return;
+    keepForUndo("Delete Break Pt");
     fs.BkFreq[k] = 0;
     fs.BkPsd[k] = 0;
     UpdateRandom();
 }
 
 void Tessomar::ClearBut_Click() {
+    keepForUndo("Clear All");
     for (int k = 1; k <= entries::kLastEntry; ++k) {
         fs.BkFreq[k] = 0;
         fs.BkPsd[k] = 0;

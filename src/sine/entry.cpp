@@ -98,12 +98,13 @@ void fieldLostFocus(Tessomar& w, const FieldRow& row) {
     if (row.returnsFocus(fs.CalcMode)) (w.*row.focusReturn).SetFocus();
 }
 
+// Enter always enters, also a value only shown; any other key makes an
+// entry only when it changes the text (see Tessomar::SineField_KeyChange).
 void fieldKeyPress(Tessomar& w, const FieldRow& row, int& keyAscii) {
+    if (keyAscii != 13) return;
     w.fs.EntryPending = kTrue;
-    if (keyAscii == 13) {
-        keyAscii = 0;
-        fieldLostFocus(w, row);
-    }
+    keyAscii = 0;
+    fieldLostFocus(w, row);
 }
 
 constexpr tk::Color kLastColor = 0xDDFFDB;  // pale green
@@ -128,6 +129,7 @@ void Tessomar::Acceleration_KeyPress(int& keyAscii) { fieldKeyPress(*this, kAcce
 void Tessomar::Velocity_KeyPress(int& keyAscii) { fieldKeyPress(*this, kVel, keyAscii); }
 void Tessomar::Displacement_KeyPress(int& keyAscii) { fieldKeyPress(*this, kDisp, keyAscii); }
 void Tessomar::Frequency_KeyPress(int& keyAscii) { fieldKeyPress(*this, kFreq, keyAscii); }
+void Tessomar::SineField_KeyChange() { fs.EntryPending = kTrue; }
 void Tessomar::Acceleration_LostFocus() { fieldLostFocus(*this, kAccel); }
 void Tessomar::Velocity_LostFocus() { fieldLostFocus(*this, kVel); }
 void Tessomar::Displacement_LostFocus() { fieldLostFocus(*this, kDisp); }

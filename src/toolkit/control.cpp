@@ -49,13 +49,50 @@ void TextBox::setText(std::string text) {
 }
 
 void TextBox::setSelStart(int start) {
-    setSelectionRange(std::clamp(start, 0, static_cast<int>(m_text.size())), 0, false);
+    setSelectionRange(charStart(std::clamp(start, 0, static_cast<int>(m_text.size()))), 0, false);
 }
 
 void TextBox::setSelLength(int length) {
     const int room = static_cast<int>(m_text.size()) - m_selStart;
-    setSelectionRange(m_selStart, std::clamp(length, 0, room), false);
+    setSelectionRange(m_selStart, charStart(m_selStart + std::clamp(length, 0, room)) - m_selStart, false);
 }
+
+namespace {
+bool continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// A code point as UTF-8; nothing for a control, a surrogate or beyond Unicode.
+std::string utf8(int code) {
+    std::string out;
+    const auto put = [&](int bits) { out += static_cast<char>(bits); };
+    if (code >= 32 && code < 127) {
+        put(code);
+    } else if (code >= 0xA0 && code < 0x800) {
+        put(0xC0 | code >> 6), put(0x80 | (code & 0x3F));
+    } else if (code >= 0x800 && code < 0x10000 && (code < 0xD800 || code > 0xDFFF)) {
+        put(0xE0 | code >> 12), put(0x80 | (code >> 6 & 0x3F)), put(0x80 | (code & 0x3F));
+    } else if (code >= 0x10000 && code <= 0x10FFFF) {
+        put(0xF0 | code >> 18), put(0x80 | (code >> 12 & 0x3F)), put(0x80 | (code >> 6 & 0x3F)),
+            put(0x80 | (code & 0x3F));
+    }
+    return out;
+}
+} // namespace
+
+int TextBox::charStart(int pos) const {
+    while (pos > 0 && pos < static_cast<int>(m_text.size()) && continuation(m_text[static_cast<std::size_t>(pos)]))
+        --pos;
+    return pos;
+}
+
+int TextBox::nextChar(int pos) const {
+    const int n = static_cast<int>(m_text.size());
+    if (pos >= n) return n;
+    do ++pos;
+    while (pos < n && continuation(m_text[static_cast<std::size_t>(pos)]));
+    return pos;
+}
+
+int TextBox::prevChar(int pos) const { return pos > 0 ? charStart(pos - 1) : 0; }
 
 void TextBox::setSelectionRange(int start, int length, bool caretAtStart) {
     m_selStart = start;
@@ -65,8 +102,8 @@ void TextBox::setSelectionRange(int start, int length, bool caretAtStart) {
 
 void TextBox::select(int anchor, int caret) {
     const int n = static_cast<int>(m_text.size());
-    anchor = std::clamp(anchor, 0, n);
-    caret = std::clamp(caret, 0, n);
+    anchor = charStart(std::clamp(anchor, 0, n));
+    caret = charStart(std::clamp(caret, 0, n));
     setSelectionRange(std::min(anchor, caret), std::abs(caret - anchor), caret < anchor);
 }
 
@@ -80,19 +117,19 @@ void TextBox::replaceSelection(const std::string& s) {
 }
 
 void TextBox::deleteSelectionOrNext() {
-    if (m_selLength == 0 && m_selStart < static_cast<int>(m_text.size())) m_selLength = 1;
+    if (m_selLength == 0) m_selLength = nextChar(m_selStart) - m_selStart;
     replaceSelection({});
 }
 
 void TextBox::applyChar(int keyAscii) {
     if (Locked || keyAscii == 0) return;
     if (keyAscii == 8) {
-        if (m_selLength == 0 && m_selStart > 0) setSelectionRange(m_selStart - 1, 1, false);
+        if (m_selLength == 0) setSelectionRange(prevChar(m_selStart), m_selStart - prevChar(m_selStart), false);
         replaceSelection({});
     } else if (keyAscii == 13) {
         if (MultiLine) replaceSelection("\r\n");
-    } else if (keyAscii >= 32 && keyAscii < 127) {
-        replaceSelection(std::string(1, static_cast<char>(keyAscii)));
+    } else if (const std::string c = utf8(keyAscii); !c.empty()) {
+        replaceSelection(c);
     }
 }
 
@@ -109,10 +146,10 @@ void TextBox::applyKey(int keyCode, int shift) {
     };
     switch (keyCode) {
     case key::Left:
-        moveCaret(!extend && m_selLength > 0 ? m_selStart : caret() - 1);
+        moveCaret(!extend && m_selLength > 0 ? m_selStart : prevChar(caret()));
         break;
     case key::Right:
-        moveCaret(!extend && m_selLength > 0 ? m_selStart + m_selLength : caret() + 1);
+        moveCaret(!extend && m_selLength > 0 ? m_selStart + m_selLength : nextChar(caret()));
         break;
     case key::Home:
         moveCaret(0);

@@ -132,13 +132,22 @@ public:
 
     // Raised for every key that carries a character; set the code to 0 to swallow it.
     std::function<void(int& keyAscii)> KeyPress;
+    // Raised after a key that carries a character (typed, or the keyboard's
+    // cut and paste) went in and changed the text; a key swallowed, or one
+    // that leaves the text as it was (Escape, a cut of nothing), raises none.
+    std::function<void()> KeyChange;
     // Raised for non-character keys (arrows, Delete, Home, End).
     std::function<void(int& keyCode, int shift)> KeyDown;
     // Raised by a paste into the box before anything goes in; a handler that
     // takes the whole text itself returns true, and the box is left alone.
-    std::function<bool(const std::string& text)> Pasting;
+    // Otherwise what the handler leaves in text goes in.
+    std::function<bool(std::string& text)> Pasting;
+    // Raised by the keyboard's undo (Ctrl+Z); the box keeps no undo itself.
+    std::function<void()> Undo;
 
-    // What the box does with a key that was not swallowed.
+    // What the box does with a key that was not swallowed. A character
+    // beyond ASCII (a code point) goes in as UTF-8; positions count bytes
+    // and never fall inside a character.
     void applyChar(int keyAscii);
     void applyKey(int keyCode, int shift);
     void replaceSelection(const std::string& s); // paste, typed text
@@ -146,6 +155,9 @@ public:
 
 private:
     void setSelectionRange(int start, int length, bool caretAtStart);
+    int charStart(int pos) const; // pos, or the start of the character it falls in
+    int nextChar(int pos) const;
+    int prevChar(int pos) const;
     std::string m_text;
     int m_selStart = 0;
     int m_selLength = 0;

@@ -117,7 +117,14 @@ void Window::keyPress(int keyAscii) {
     if (c->kind() != Kind::TextBox) return;
     auto* box = static_cast<TextBox*>(c);
     if (box->KeyPress) box->KeyPress(keyAscii);
+    if (keyAscii == 0) return;
+    const std::string before = box->Text();
     box->applyChar(keyAscii);
+    keyChanged(*box, before);
+}
+
+void Window::keyChanged(TextBox& box, const std::string& before) {
+    if (box.Text() != before && box.KeyChange) box.KeyChange();
 }
 
 void Window::keyDown(int keyCode, int shift) {
@@ -204,7 +211,7 @@ std::string Window::cutFrom(TextBox& box) {
     return taken;
 }
 
-void Window::paste(const std::string& text) {
+void Window::paste(std::string text) {
     TextBox* box = focusedTextBox();
     if (!box || box->Locked) return;
     if (box->Pasting && box->Pasting(text)) return;
@@ -217,12 +224,15 @@ std::string Window::cut() {
 }
 
 // A text the box's paste handler takes as a whole replaces the key too.
-void Window::pasteKey(const std::string& text) {
+void Window::pasteKey(std::string text) {
     TextBox* box = focusedTextBox();
     if (!box || (!box->Locked && box->Pasting && box->Pasting(text))) return;
     int code = key::PasteChar;
     if (box->KeyPress) box->KeyPress(code);
-    if (code != 0 && !box->Locked) insertPasted(*box, text);
+    if (code == 0 || box->Locked) return;
+    const std::string before = box->Text();
+    insertPasted(*box, text);
+    keyChanged(*box, before);
 }
 
 std::string Window::cutKey() {
@@ -230,7 +240,15 @@ std::string Window::cutKey() {
     if (!box) return {};
     int code = key::CutChar;
     if (box->KeyPress) box->KeyPress(code);
-    return code != 0 ? cutFrom(*box) : std::string{};
+    if (code == 0) return {};
+    const std::string before = box->Text();
+    std::string taken = cutFrom(*box);
+    keyChanged(*box, before);
+    return taken;
+}
+
+void Window::undo() {
+    if (TextBox* box = focusedTextBox(); box && box->Undo) box->Undo();
 }
 
 std::string Window::copy() const {

@@ -62,19 +62,23 @@ public:
     void clickText(TextBox& box, int caret); // a click into a text box at a caret position
     bool pressAccessKey(char letter);        // Alt+letter
     // Paste and cut with the mouse (context menu, middle button): no KeyPress.
-    void paste(const std::string& text); // into the focused text box
-    std::string cut();                   // from the focused text box; what it took
+    void paste(std::string text); // into the focused text box
+    std::string cut();            // from the focused text box; what it took
     // Paste and cut from the keyboard (Ctrl+V, Shift+Insert; Ctrl+X,
     // Shift+Delete): keys that carry a character, so KeyPress sees
     // key::PasteChar or key::CutChar first; swallowed, nothing is pasted or cut.
-    void pasteKey(const std::string& text);
+    void pasteKey(std::string text);
     std::string cutKey();
+    void undo(); // Ctrl+Z: the focused box's Undo handler, if any
     // Copying and selecting only read the box: no KeyPress.
     std::string copy() const;
     void selectAll();
 
     // The platform's alert sound, for an action the window refuses.
     std::function<void()> Beep;
+    // A short message at a control, shown as a tool tip there for as long as
+    // tool tips last: why an action was refused.
+    std::function<void(const Control& at, const std::string& message)> Notice;
 
     int activations() const { return m_activations; }
 
@@ -84,6 +88,7 @@ private:
     Control* nextTabStop(const Control* from, bool backwards) const;
     TextBox* focusedTextBox() const;
     static void insertPasted(TextBox& box, const std::string& text);
+    static void keyChanged(TextBox& box, const std::string& before);
     static std::string cutFrom(TextBox& box);
 
     std::vector<Control*> m_controls;

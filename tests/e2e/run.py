@@ -78,6 +78,13 @@ def crisp(app, name):
     check(min(edges) >= 20 and min(edges) >= 0.3 * max(edges), f"{name} looks scaled up: edges {edges}")
 
 
+def tip(app, text):
+    # A tool tip is a window of its own beside the main one.
+    def shown():
+        return any(w is not None and w.getRoleName() == "tool tip" and w.name.startswith(text) for w in app.root.parent)
+    wait_for(shown, f"a tool tip saying {text!r}")
+
+
 STEPS = {
     "keys": lambda app, keys: app.keys(*keys.split()),
     "type": lambda app, text: app.type(text),
@@ -88,7 +95,7 @@ STEPS = {
     "shown": lambda app, names: [app.expect_showing(name) for name in names],
     "hidden": lambda app, names: [app.expect_showing(name, False) for name in names],
     "says": lambda app, said: check(said[1] in app.find(said[0]).description, f"{said[0]} does not say it"),
-    "height": height, "colours": colours, "layout": layout, "crisp": crisp,
+    "height": height, "colours": colours, "layout": layout, "crisp": crisp, "tip": tip,
 }
 MODE = {name: {n: "green" if n == name else "grey" for n in ("Sine", "Random", "Shock")}
         for name in ("Sine", "Random", "Shock")}
@@ -132,6 +139,11 @@ SCENARIOS = [
         ("copy", "5"), ("keys", "ctrl+a ctrl+v Tab"), ("texts", {"Acceleration": "8.14", "Velocity": "5.0"}),
         ("keys", "alt+r"), ("copy", "20-80 Hz +3 dB/oct\n80-350 Hz 0.04\n350-2000 Hz -3 dB/oct\n"),
         ("keys", "ctrl+v"), ("texts", {"Acceleration": "6.06", "Row 1 PSD": "0.010048", "Row 4 PSD": "0.007042"})]),
+    ("refused paste and undo", 96, {}, [
+        ("keys", "alt+r"), ("copy", "20 0.01\n2000 0.01\n"), ("keys", "ctrl+v"),
+        ("texts", {"Acceleration": "4.45", "Row 2 frequency": "2000.00"}), ("copy", "20 0.01\n30 abc\n"),
+        ("keys", "ctrl+v"), ("tip", "Line 2: "), ("texts", {"Row 2 frequency": "2000.00"}), ("keys", "ctrl+z"),
+        ("texts", {"Acceleration": "0.00", "Row 2 frequency": "0.00"})]),
     ("help panels", 96, {}, [
         ("click", "Help"), ("shown", ["Sine help"]), ("height", 4210), ("click", "Sine"), ("hidden", ["Sine help"]),
         ("click", "Random"), ("click", "Help"), ("shown", ["Random help"]), ("height", 7470),

@@ -27,7 +27,8 @@ inline tk::TextBox& field(tessomar::Tessomar& w, char letter) {
 // Runs blank-separated steps: "@Name" clicks a control, "%X" presses Alt+X;
 // "A…", "V…", "D…", "F…" click into that sine field ("F(0)…" into a row of the
 // table), select its text and type the rest: '\r' is Enter, '>' Tab, '<'
-// Shift+Tab, '~' Delete and '\x16' Ctrl+V with "5" on the clipboard.
+// Shift+Tab, '~' Delete, '$' End, '\x18' Ctrl+X and '\x16' Ctrl+V with "5" on
+// the clipboard; a byte from 0x80 on is the character of that code point.
 inline void step(tessomar::Tessomar& w, const std::string& t) {
     if (t[0] == '@') return w.click(*w.find(t.substr(1)));
     if (t[0] == '%') return void(w.pressAccessKey(t[1]));
@@ -35,10 +36,11 @@ inline void step(tessomar::Tessomar& w, const std::string& t) {
     w.clickText(end > 1 ? static_cast<tk::TextBox&>(*w.find(t.substr(0, end))) : field(w, t[0]), 0);
     w.selectAll();
     for (char c : t.substr(end))
-        c == '>' || c == '<' ? w.pressTab(c == '<')
-        : c == '~'           ? w.keyDown(tk::key::Delete, 0)
-        : c == '\x16'        ? w.pasteKey("5")
-                             : w.keyPress(static_cast<unsigned char>(c));
+        c == '>' || c == '<'   ? w.pressTab(c == '<')
+        : c == '~' || c == '$' ? w.keyDown(c == '~' ? tk::key::Delete : tk::key::End, 0)
+        : c == '\x18'          ? void(w.cutKey())
+        : c == '\x16'          ? w.pasteKey("5")
+                               : w.keyPress(static_cast<unsigned char>(c));
 }
 inline void run(tessomar::Tessomar& w, const std::string& script) {
     std::istringstream in(script);

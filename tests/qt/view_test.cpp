@@ -9,7 +9,9 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QTimer>
+#include <QToolTip>
 #include <QtTest>
 
 using namespace tessomar::view;
@@ -61,6 +63,20 @@ class ViewTest : public QObject {
 
     QWidget* widget(const QString& name) { return w->widgetFor(name.toStdString()); }
 
+    // Opens the box's context menu and clicks the item whose text starts so.
+    void choose(QWidget* box, const QString& item) {
+        QTimer::singleShot(0, this, [item] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            for (QAction* a : menu->actions())
+                if (a->text().startsWith(item))
+                    return QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(a).center());
+            menu->close();
+        });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), box->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(box, &event);
+    }
+
 private slots:
     void init() {
         QGuiApplication::clipboard()->setText(QStringLiteral("4.5"));
@@ -94,6 +110,7 @@ private slots:
         row("ctrl alt letter", Qt::Key_H, Qt::AltModifier | ctrl, "", KeyAction::None);
         row("escape", Qt::Key_Escape, none, "\x1b", KeyAction::Char, 27);
         row("non-ascii", Qt::Key_Eacute, none, "\xe9", KeyAction::Char, 0xE9);
+        row("ctrl z", Qt::Key_Z, ctrl, "\x1a", KeyAction::Undo);
     }
     void keysBecomeCoreActions() {
         QFETCH(int, key);
@@ -150,28 +167,43 @@ private slots:
         QTEST(textOf(widget(name)), "shows");
     }
 
-    // A profile pasted into the table reaches the core; the table's copy, by
-    // its key and from the boxes' context menu, puts the core's text on the clipboard.
-    void profilesGoThroughTheClipboard() {
+    // On the Random screen the table's copy, by its key from any box and from
+    // the boxes' context menus, offers the core's text and HTML; a refused
+    // paste says why at the box, and the menu's Undo takes a paste back.
+    void tableGoesThroughTheClipboard_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<bool>("menu");
+        for (const char* box : {"F(0)", "B(3)", "Acceleration"}) {
+            QTest::addRow("key in %s", box) << QString::fromLatin1(box) << false;
+            QTest::addRow("menu of %s", box) << QString::fromLatin1(box) << true;
+        }
+    }
+    void tableGoesThroughTheClipboard() {
+        QFETCH(QString, box);
+        QFETCH(bool, menu);
         QTest::keyClick(w.get(), Qt::Key_R, Qt::AltModifier); // Random: the focus in F(0)
-        QGuiApplication::clipboard()->setText(QStringLiteral("20 0.01\n2000 0.01"));
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->setText(QStringLiteral("20 0.01\n2000 0.01"));
         QTest::keySequence(w->focusWidget(), QKeySequence::Paste);
         QCOMPARE(w->core().fs.BkFreq[2], 2000.0f);
-        const QString copied = QString::fromStdString(w->core().breakPointsText());
-        QTest::keyClick(w->focusWidget(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), copied);
-        QGuiApplication::clipboard()->clear();
-        QTimer::singleShot(0, this, [] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            QVERIFY(menu);
-            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions().last()).center());
-        });
-        QWidget* box = widget(QStringLiteral("F(0)"));
-        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(2, 2), box->mapToGlobal(QPoint(2, 2)));
-        QApplication::sendEvent(box, &menuEvent);
-        QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+        clipboard->setText(QStringLiteral("20 0.01\n30 abc"));
+        QTest::keySequence(w->focusWidget(), QKeySequence::Paste);
+        QTRY_VERIFY(QToolTip::isVisible());
+        QVERIFY(QToolTip::text().startsWith(QStringLiteral("Line 2: ")));
+        QCOMPARE(w->core().fs.BkFreq[2], 2000.0f);
+        QTest::mouseClick(widget(box), Qt::LeftButton);
+        clipboard->clear();
+        if (menu)
+            choose(widget(box), QStringLiteral("Copy &break points"));
+        else
+            QTest::keyClick(w->focusWidget(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(clipboard->text(), QString::fromStdString(w->core().breakPointsText()));
+        QCOMPARE(clipboard->mimeData()->html(), QString::fromStdString(w->core().breakPointsHtml()));
+        if (box == QLatin1String("F(0)") && menu) {
+            choose(widget(box), QStringLiteral("&Undo Paste"));
+            QCOMPARE(w->core().fs.BkFreq[2], 0.0f);
+        }
     }
-
     // The first show makes the widgets its frame shows; the rest, and the
     // icon, come once the event loop has passed that frame.
     void theFirstFrameHasWhatItShows() {

@@ -4,12 +4,15 @@
 
 #include "frame/numbers.h"
 #include "frame/tessomar.h"
+#include "sine/relations.h"
 
 #include <algorithm>
 #include <array>
+#include <cfloat>
 #include <cmath>
 #include <cstring>
 #include <map>
+#include <numbers>
 #include <set>
 #include <sstream>
 #include <vector>
@@ -18,6 +21,7 @@ namespace reliability {
 
 namespace key = tk::key;
 namespace num = tessomar::num;
+namespace sine = tessomar::sine;
 using tessomar::kRows;
 
 std::uint32_t Source::pick(std::uint32_t n) {
@@ -136,12 +140,13 @@ public:
         const int code = std::array{key::Up, key::Down, key::Left, key::Right, key::End, key::Delete}[s.pick(6)];
         const std::string with = shift ? " with Shift" : "";
         const std::string text = number(s) + (s.pick(4) ? "" : "\t\r\n\x7f");
-        const char letter = "SRHEMDCsrhemdcQX"[s.pick(16)];
+        const char letter = "SRHEMDCsrhemdcQXZ"[s.pick(17)]; // Z: Ctrl+Z
         m_edited = (roll >= 58 && roll < 68 && code == key::Delete) || (roll >= 68 && roll < 74 && m_focusBefore);
         if (roll < 58) return perform([&] { w.pressTab(shift); }, "Tab" + with);
         if (roll < 68) return perform([&] { w.keyDown(code, shift); }, "key down " + std::to_string(code) + with);
         if (roll < 74) return m_focusBefore ? perform([&] { w.paste(text); }, "paste \"" + text + "\"") : "";
         if (roll < 94) return click(s);
+        if (letter == 'Z') return perform([&] { w.undo(); }, "Ctrl+Z");
         return perform([&] { w.pressAccessKey(letter); }, std::string("Alt+") + letter);
     }
 
@@ -184,19 +189,36 @@ public:
         const float all[] = {s.SineAccel, s.SineVel, s.SineDisp, s.SineFreq, s.RandomGrms, s.RandomVel, s.RandomDisp};
         for (int i = 0; i < 7; ++i)
             if (all[i] < 0 || (i < 4 && !std::isfinite(all[i]))) fail("stored-values", i, ": ", all[i]);
-        // Once all four sine values are known they describe one vibration, or
-        // one shock pulse scaled from its reference of 10 g and 10 msec.
+        // Once all four sine values are known they describe one vibration:
+        // v = a g / (2 pi f) and, peak to peak, d = 2 v / (2 pi f), with the
+        // standard gravity of 9.80665 m/s². A shock pulse makes the round trip:
+        // the two parameters not entered give back the two that were.
         const double a = s.SineAccel;
         const double v = s.SineVel;
         const double d = s.SineDisp;
         const double hz = s.SineFreq;
-        const double ratio = a / 10 * hz / 10;
         const int mode = s.CalcMode;
-        const double wantV = mode == 1 ? a * 61.4478137 / hz : (mode == 3 ? 8.044 : 10.2287) * ratio;
-        const double wantD = mode == 1 ? a * 19.559447 / (hz * hz) : (mode == 3 ? 0.069 : 0.125) * ratio * hz / 10;
-        if (mode >= 1 && mode <= 3 && a > 0 && v > 0 && d > 0 && hz > 0 &&
-            (std::fabs(v - wantV) > 1e-4 * wantV || std::fabs(d - wantD) > 1e-4 * wantD))
-            fail("sine-relations", "mode ", mode, ": A ", a, ", V ", v, ", D ", d, ", F ", hz);
+        // Float storage keeps about 7 digits; a value clamped at the float
+        // range or below its normal range keeps fewer.
+        const auto near = [](double got, double want) { return std::fabs(got - want) <= 1e-5 * want; };
+        const auto normal = [](double x) { return x >= FLT_MIN && x < FLT_MAX; };
+        const bool known = normal(a) && normal(v) && normal(d) && normal(hz);
+        const double omega = 2 * std::numbers::pi * hz, g = 9.80665 / 0.0254; // in/s²
+        if (mode == 1 && known && !(near(v, a * g / omega) && near(d, 2 * v / omega)))
+            fail("sine-relations", "A ", a, ", V ", v, ", D ", d, ", F ", hz);
+        const std::string& last = s.LastEntry;
+        const std::string& prior = s.PriorEntry;
+        if ((mode == 2 || mode == 3) && known && last.size() == 1 && prior.size() == 1 && last != prior) {
+            std::string others;
+            for (const char letter : std::string("AVDF"))
+                if (letter != last[0] && letter != prior[0]) others += letter;
+            const sine::Values held{a, v, d, hz};
+            const auto back = sine::shockRelation(*sine::findPair(others.substr(0, 1), others.substr(1)), held,
+                                                  sine::shockReference(mode));
+            if (!near(back.first.value, held.get(back.first.param)) ||
+                !near(back.second.value, held.get(back.second.param)))
+                fail("sine-relations", "mode ", mode, ": A ", a, ", V ", v, ", D ", d, ", T ", hz);
+        }
         const auto entry = [](const std::string& e) { return e == "" || e == "A" || e == "V" || e == "D" || e == "F"; };
         if (mode < 0 || mode > 3 || s.EntryPending < -1 || s.EntryPending > 0 || s.EnglishUnits < -1 ||
             s.EnglishUnits > 0 || !entry(s.LastEntry) || !entry(s.PriorEntry) ||
@@ -331,17 +353,19 @@ private:
         const bool inF = c.baseName() == "F", inTable = inF || c.baseName() == "A";
         const int row = inTable ? c.index() : -1;
         const int k = row + w.Scroll.Value();
-        const int edit = w.fs.EditRow;
+        const int edit = w.editEntry() - w.Scroll.Value();
         // Leaving a box, Enter, and an arrow that moves on commit the box: its
         // entry may change when the box reads another value than it holds.
         if (inTable && k <= 50 && (event == LostFocus || event == KeyDown || (event == KeyPress && key == 13)) &&
             num::store(num::val((inF ? w.F : w.A)[row].Text())) != (inF ? w.fs.BkFreq : w.fs.BkPsd)[k])
             allow(k);
-        // Another row's box taking the focus resets the row being filled in
-        // when one of its boxes shows no value.
-        if (row > 0 && event == GotFocus && edit >= 0 && edit < kRows && edit != row &&
-            (num::val(w.F[edit].Text()) <= 0 || num::val(w.A[edit].Text()) <= 0))
-            allow(edit + w.Scroll.Value());
+        // Another row's box taking the focus resets the entry being filled in
+        // when it shows no value, or would not where a scroll carried it.
+        const auto lacks = [&](int r, int entry) {
+            return r >= 0 && r < kRows ? num::val(w.F[r].Text()) <= 0 || num::val(w.A[r].Text()) <= 0
+                                       : !(w.fs.BkFreq[entry] >= 0.005f && w.fs.BkPsd[entry] >= 5e-7f);
+        };
+        if (row > 0 && event == GotFocus && edit != row && lacks(edit, w.editEntry())) allow(w.editEntry());
         if (event == Click && &c == &w.DelBut) allow(w.fs.FocusRow + w.Scroll.Value());
         m_allowAll = m_allowAll || (event == Click && &c == &w.ClearBut);
     }

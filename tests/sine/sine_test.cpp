@@ -115,7 +115,11 @@ const Scenario kScenarios[] = {
     {"WithoutACharacterKeyNoEntry", "A10\r F100\r V~>", "10.00||0.020|100.00 YWWG Displacement*"},
     {"AnyCharacterKeyMakesAnEntry", "A10\r Vx>", "10.00|0.0|0.000|0.00 GWWW Displacement*"},
     {"KeyboardPasteMakesAnEntry", "A10\r F100\r V\x16>", "8.14|5.0|0.016|100.00 WGWY Displacement*"},
-    {"EscapeMakesAnEntryOfWhatIsShown", "A10\r F100\r V\x1b>", "9.93|6.1|0.019|100.00 WGWY Displacement*"},
+    // Keys that leave the text as it was make no entry; one beyond ASCII
+    // goes in, and the number read stops at it.
+    {"EscapeMakesNoEntry", "A10\r F100\r V\x1b>", "10.00|6.1|0.020|100.00 YWWG Displacement*"},
+    {"CutOfNothingMakesNoEntry", "A10\r F100\r V$\x18>", "10.00|6.1|0.020|100.00 YWWG Displacement*"},
+    {"CharacterBeyondAsciiEndsTheNumber", "A10\r F100\r V\xb5" "5>", "10.00|6.1|0.020|100.00 YWWG Displacement*"},
 };
 INSTANTIATE_TEST_SUITE_P(Entries, Sine, testing::ValuesIn(kScenarios),
                          [](const auto& info) { return std::string(info.param.name); });

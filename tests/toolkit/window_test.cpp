@@ -15,7 +15,8 @@ namespace {
 // Three text boxes, two buttons, a scroll bar and a label, 400 twips apart
 // down a client area 3000 high. What the window raises is logged: "One+"
 // gains, "One-" loses the focus, "Ok!" clicked, "Bar=6" changed, "P" a
-// KeyPress ("P8" with its code below 32), "D0" a KeyDown ("D1" with Shift).
+// KeyPress ("P8" with its code below 32), "C" a KeyChange, "D0" a KeyDown
+// ("D1" with Shift), "Z" an Undo.
 struct W : tk::Window {
     tk::TextBox One{*this, "One"}, Two{*this, "Two"}, Three{*this, "Three"};
     tk::CommandButton Ok{*this, "Ok"}, Cancel{*this, "Cancel"};
@@ -43,6 +44,8 @@ struct W : tk::Window {
                 say(k < 32 ? "P" + std::to_string(k) : "P");
                 k = swallow ? 0 : k;
             };
+            b->KeyChange = [this] { say("C"); };
+            b->Undo = [this] { say("Z"); };
             b->KeyDown = [this](int& k, int shift) {
                 say("D" + std::to_string(shift));
                 k = swallow ? 0 : k;
@@ -106,7 +109,7 @@ void set(tk::Control& c, const std::string& property, const std::string& v) {
 //   Name=v    a text box's marked text, or the bar's Value;   Name.Property=v  see set()
 //   A-B, A+B  from now on A's LostFocus, GotFocus moves the focus on to B ("A-B/1": once)
 //   A^B       from now on A's KeyDown moves the focus to B
-//   paste:t, cut, copy, all; the keyboard's pastekey:t, cutkey; swallow (see W).
+//   paste:t, cut, copy, all; the keyboard's pastekey:t, cutkey, undo; swallow (see W).
 //   "_" stands for a blank.
 void step(W& w, std::string t) {
     std::replace(t.begin(), t.end(), '_', ' ');
@@ -119,6 +122,7 @@ void step(W& w, std::string t) {
     if (t[0] == '>' || t[0] == '<') return w.pressTab(t[0] == '<');
     if (t == "cut" || t == "copy") return w.say(t == "cut" ? w.cut() : w.copy());
     if (t == "cutkey") return w.say(w.cutKey());
+    if (t == "undo") return w.undo();
     if (t.starts_with("pastekey:")) return w.pasteKey(t.substr(9));
     if (t == "all") return w.selectAll();
     if (t == "swallow") return void(w.swallow = true);
@@ -180,6 +184,7 @@ const Case kCases[] = {
     {"GotFocusMayRedirect", "Two+Three One Two", "One+,One-,Two+,Two-,Three+ @Three |"},
     {"TargetWaitingForGotFocusIsNotToldItLost", "One-Ok/1 Two+Three One Two",
      "One+,One-,Ok+,Ok-,Two+,Two-,Three+ @Three |"},
+    {"TargetReachedByARedirectHearsOnce", "One-Ok/1 Ok+Two One Two", "One+,One-,Ok+,Ok-,Two+ @Two |"},
     {"TugOfWarInLostFocusEnds", "One-One One Two", "* @One |"},
     {"PingPongOfGotFocusEnds", "Two+Three Three+Two One Two", "*"},
     {"OnlyShownFocusableControlsAboveTheBottom", "Two.Top=3000 Three.Visible=0 Ok.Top=2999 One Two Three Note Ok",
@@ -200,12 +205,12 @@ const Case kCases[] = {
     {"AccessKeysMissButtonsUnderAPanel", "Note.Panel=1200,900,1200 %oc", "?,? @ |"},
     {"ShortcutKeyServesACaptionWithoutMark", "Ok.Caption=Ok Ok.Key=k %K", "Ok+,Ok! @Ok |"},
     // Keys and editing in a text box: "P" a KeyPress, "D0" a KeyDown.
-    {"PrintableReplacesTheSelection", "One One=[0.00] '5", "One+,P @One 5|"},
-    {"BackspaceDeletesBeforeTheCaret", "One One=a|bc '\b\b", "One+,P8,P8 @One |bc"},
-    {"BackspaceDeletesTheSelection", "One One=a[bc]d '\b", "One+,P8 @One a|d"},
+    {"PrintableReplacesTheSelection", "One One=[0.00] '5", "One+,P,C @One 5|"},
+    {"BackspaceDeletesBeforeTheCaret", "One One=a|bc '\b\b", "One+,P8,C,P8 @One |bc"},
+    {"BackspaceDeletesTheSelection", "One One=a[bc]d '\b", "One+,P8,C @One a|d"},
     {"SwallowedKeysAreNotApplied", "swallow One One=ab| 'x\b ^X", "One+,P,P8,D0 @One ab|"},
     {"OtherControlCharsAreIgnored", "One One=a|bc '\r\x01\x7f", "One+,P13,P1,P @One a|bc"},
-    {"EnterBreaksTheLineOfAMultiLineBox", "One.MultiLine=1 One One=a|bc '\r", "One+,P13 @One a\r\n|bc"},
+    {"EnterBreaksTheLineOfAMultiLineBox", "One.MultiLine=1 One One=a|bc '\r", "One+,P13,C @One a\r\n|bc"},
     {"LockedBoxMovesOnlyTheCaret", "One.Locked=1 One.MultiLine=1 One One=a|bc 'x\b\r ^XR",
      "One+,P,P8,P13,D0,D0 @One ab|c"},
     {"HomeAndShiftEnd", "One One=he|llo ^He", "One+,D0,D1 @One [hello]"},
@@ -218,11 +223,17 @@ const Case kCases[] = {
     {"DeleteRemovesTheSelection", "One One=h[ell]o ^X", "One+,D0 @One h|o"},
     {"KeyOfAHandlerThatMovedTheFocusIsNotApplied", "One^Two One One=he|llo ^X", "One+,D0,One-,Two+ @Two he|llo"},
     {"WritingSelStartDropsTheSelectionAndStopsAtTheEnd", "One One=h[ell]o One.SelStart=9", "One+ @One hello|"},
+    // Beyond ASCII a character is a code point, held as UTF-8 and edited whole.
+    {"CharacterBeyondAsciiGoesInAsUtf8", "One One=a|b '\xb5\xe9", "One+,P,C,P,C @One a\xC2\xB5\xC3\xA9|b"},
+    {"EditingStepsOverWholeCharacters", "One One=a|b '\xb5 ^L '\b ^r ^X", "One+,P,C,D0,P8,C,D1,D0 @One |b"},
     {"PasteTakesPrintableCharsOnly", "One One=a[b]c paste:1_2\t3\xC3\xA9", "One+ @One a1 23|c"},
     {"CopyThenCutTakeTheSelection", "One One=a]bc[d copy cut all", "One+,bc,bc @One [ad]"},
     {"LockedBoxOnlyCopies", "One.Locked=1 One One=[ab]cd cut paste:x", "One+,ab @One [ab]cd"},
     // The keyboard's cut and paste are keys (codes 24 and 22) that a handler may swallow.
-    {"KeyboardCutAndPasteRaiseKeyPress", "One One=a[bc]d cutkey pastekey:5\t\xC3\xA9", "One+,P24,bc,P22 @One a5|d"},
+    {"KeyboardCutAndPasteRaiseKeyPress", "One One=a[bc]d cutkey pastekey:5\t\xC3\xA9", "One+,P24,C,bc,P22,C @One a5|d"},
+    {"KeysThatChangeNothingRaiseNoKeyChange", "One One=ab| cutkey pastekey:\x01 '\x1b", "One+,P24,,P22,P27 @One ab|"},
+    {"LockedBoxTakesNoKeyboardPaste", "One.Locked=1 One One=ab| pastekey:5", "One+,P22 @One ab|"},
+    {"UndoGoesToTheBoxHandler", "One undo Ok undo", "One+,Z,One-,Ok+ @Ok |"},
     {"SwallowedCutAndPasteKeysDoNothing", "swallow One One=a[bc]d cutkey pastekey:5", "One+,P24,,P22 @One a[bc]d"},
     // The scroll bar, at 5 of 1 to 20, SmallChange 1, LargeChange 7.
     {"ValueChangesOnlyWithinTheRange", "Bar=5 Bar=99 Bar=21 Bar=-4", "Bar=20,Bar=1 @ |"},
