@@ -93,8 +93,14 @@ contents_ok() {
   done
 }
 check "the .deb holds the programs, desktop entry, metainfo, icons, licence, changelog, manuals and completion" contents_ok
-# Errors fail the check; warnings and notes are printed for a look.
-check "lintian finds no error in the .deb" lintian --fail-on error --display-info "$deb"
+# Errors and hardening tags fail the check; other warnings and notes are
+# printed for a look.
+lintian --fail-on error --display-info "$deb" >"$stage/lintian.log" 2>&1
+lintian_rc=$?
+cat "$stage/lintian.log"
+check "lintian finds no error in the .deb" test "$lintian_rc" -eq 0
+check "lintian finds no hardening tag (fortify, stack protector, relro, bindnow)" \
+  bash -c '! grep -E "^[EWIPX]: [^ ]+: hardening-" "$1"' _ "$stage/lintian.log"
 
 # ---- install it here and start the installed program once
 install_deb() {

@@ -6,23 +6,61 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iostream>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
 
 namespace {
+
+// A profile of 50 break points is a few kilobytes, even with a header and
+// notes: what passes this is no profile, and is not read into memory whole.
+constexpr std::size_t kMaxProfile = 64 * 1024;
 
 bool readFile(const std::string& path, std::string& text) {
     const bool standardInput = path == "-";
     std::FILE* in = standardInput ? stdin : std::fopen(path.c_str(), "rb");
     if (!in) return text = std::string("cannot read: ") + std::strerror(errno), false;
-    text.clear();
-    char buf[65536];
-    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, in)) > 0;) text.append(buf, n);
+    text.assign(kMaxProfile + 1, '\0');
+    const std::size_t n = std::fread(text.data(), 1, text.size(), in);
     const bool failed = std::ferror(in);
     const int error = errno;
     if (!standardInput) std::fclose(in);
+    text.resize(n);
     if (failed) return text = std::string("cannot read: ") + std::strerror(error), false;
+    if (n > kMaxProfile) return text = "more than 64 KiB, no profile of at most 50 break points", false;
     return true;
+}
+
+// The plot goes to a new file beside its name and is renamed over it only
+// once written whole: a full disk leaves the old plot, not half a new one.
+bool writeWhole(const std::string& path, const std::string& data, std::string& error) {
+    std::vector<char> temp(path.begin(), path.end());
+    for (char c : std::string(".XXXXXX")) temp.push_back(c);
+    temp.push_back('\0');
+    const int fd = mkstemp(temp.data());
+    if (fd < 0) return error = std::strerror(errno), false;
+    const mode_t mask = umask(0);
+    umask(mask);
+    fchmod(fd, 0666 & ~mask); // as any new file, not mkstemp's private 0600
+    std::size_t done = 0;
+    while (done < data.size()) {
+        const ssize_t n = write(fd, data.data() + done, data.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        done += static_cast<std::size_t>(n);
+    }
+    const int writeError = errno;
+    const bool closed = close(fd) == 0;
+    if (done == data.size() && closed && std::rename(temp.data(), path.c_str()) == 0) return true;
+    error = std::strerror(done < data.size() ? writeError : errno);
+    unlink(temp.data());
+    return false;
+}
+
+bool writeOut(const std::string& data) {
+    return std::fwrite(data.data(), 1, data.size(), stdout) == data.size() && std::fflush(stdout) == 0;
 }
 
 } // namespace
@@ -31,17 +69,15 @@ int main(int argc, char** argv) {
     using namespace tessomar::cli;
     const std::vector<std::string> args(argv + 1, argv + argc);
     const Outcome o = run(args, readFile);
-    if (!o.plotPath.empty()) {
-        std::ofstream svg(o.plotPath, std::ios::binary | std::ios::trunc);
-        svg << o.plot;
-        svg.close();
-        if (!svg) {
-            std::cerr << "tessomar-calc: " << o.plotPath << ": cannot write the plot\n";
-            return kBadInput;
-        }
+    std::string error;
+    if (!o.plotPath.empty() && !writeWhole(o.plotPath, o.plot, error)) {
+        std::fprintf(stderr, "tessomar-calc: %s: cannot write the plot: %s\n", o.plotPath.c_str(), error.c_str());
+        return kBadInput;
     }
-    std::cerr << o.err;
-    std::cout << o.out;
-    std::cout.flush();
-    return std::cout ? o.code : kBadInput;
+    std::fputs(o.err.c_str(), stderr);
+    if (!writeOut(o.out)) {
+        std::fprintf(stderr, "tessomar-calc: cannot write to standard output: %s\n", std::strerror(errno));
+        return kBadInput;
+    }
+    return o.code;
 }

@@ -4,22 +4,17 @@
 
 #include <charconv>
 #include <cmath>
-#include <utility>
+#include <string_view>
 
 namespace tessomar::cli {
 
 namespace {
-
-constexpr double kMetersPerInch = 0.0254;
-constexpr double kMmPerInch = 25.4;
 
 template <class T> std::string shortestOf(T value) {
     char buf[64];
     const auto end = std::to_chars(buf, buf + sizeof buf, value).ptr;
     return std::string(buf, end);
 }
-
-// ---- text
 
 // Width on a terminal: UTF-8 continuation bytes take no column.
 std::size_t columns(const std::string& s) {
@@ -28,204 +23,160 @@ std::size_t columns(const std::string& s) {
     return n;
 }
 
-// Cells padded to their widths; a negative width aligns right.
-std::string row(const std::vector<std::pair<std::string, int>>& cells) {
-    std::string out;
-    for (const auto& [text, width] : cells) {
-        const std::size_t w = static_cast<std::size_t>(width < 0 ? -width : width);
-        const std::string pad(columns(text) < w ? w - columns(text) : 0, ' ');
-        out += width < 0 ? pad + text : text + pad;
-    }
-    while (!out.empty() && out.back() == ' ') out.pop_back();
-    return out + '\n';
-}
+using Cells = std::vector<std::string>;
 
-std::string entered(const Request& r) {
+// Rows in columns as wide as their widest cell, two blanks apart, so that no
+// value runs into the next however long it is; align holds 'l' or 'r' per
+// column.
+std::string table(const std::vector<Cells>& rows, std::string_view align) {
+    std::vector<std::size_t> width(align.size(), 0);
+    for (const Cells& r : rows)
+        for (std::size_t i = 0; i < r.size(); ++i) width[i] = std::max(width[i], columns(r[i]));
     std::string out;
-    for (const Entry& e : r.entries) out += " " + e.given;
+    for (const Cells& r : rows) {
+        std::string line;
+        for (std::size_t i = 0; i < r.size(); ++i) {
+            const std::string pad(width[i] - columns(r[i]), ' ');
+            line += (i ? "  " : "") + (align[i] == 'r' ? pad + r[i] : r[i] + pad);
+        }
+        while (!line.empty() && line.back() == ' ') line.pop_back();
+        out += line + '\n';
+    }
     return out;
 }
 
-std::string pulseName(const Request& r) { return r.pulse == Pulse::HalfSine ? "half-sine" : "terminal-peak"; }
+std::string entered(const Request& r, const std::vector<std::string>& taken) {
+    std::string out;
+    for (std::size_t i = 0; i < r.entries.size(); ++i)
+        out += " " + r.entries[i].given + (i < taken.size() && !taken[i].empty() ? " (taken as " + taken[i] + ")" : "");
+    return out;
+}
 
-// ---- JSON
+// "Stroke", "Random force (45 kg)".
+std::string marginLabel(const Request& r, const Margin& m) {
+    std::string label = m.name;
+    label[0] = static_cast<char>(label[0] - 'a' + 'A');
+    if (label.find('-') != std::string::npos) label[label.find('-')] = ' ';
+    if (r.shaker->mass && m.name.find("force") != std::string::npos)
+        label += " (" + shortest(r.shaker->mass->value) + " " + r.shaker->mass->unit + ")";
+    return label;
+}
 
-std::string quoted(const std::string& s) {
-    std::string out = "\"";
-    for (char c : s) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            const char* hex = "0123456789abcdef";
-            out += "\\u00";
-            out += hex[(c >> 4) & 0xF];
-            out += hex[c & 0xF];
-        } else {
-            out += c;
-        }
+std::string shakerText(const Request& r, const std::vector<Margin>& margins, const std::string& heading) {
+    if (margins.empty()) return "";
+    std::vector<Cells> rows{{heading, "Demand", "Rating", "Margin"}};
+    std::string exceeded;
+    for (const Margin& m : margins) {
+        const MarginTexts t = marginTexts(m);
+        rows.push_back({marginLabel(r, m), t.demand + " " + m.unit, t.rating + " " + m.unit, t.percent + " %",
+                        m.exceeded ? "EXCEEDED" : ""});
+        if (m.exceeded) exceeded += (exceeded.empty() ? "" : ", ") + m.name;
     }
-    return out + '"';
+    return "\n" + table(rows, "lrrrl") +
+           (exceeded.empty() ? "Within every rating.\n" : "Rating exceeded: " + exceeded + ".\n");
 }
 
-template <class T> std::string number(T value) { return std::isfinite(value) ? shortestOf(value) : "null"; }
-
-using Members = std::vector<std::pair<std::string, std::string>>;
-
-std::string object(const Members& members) {
-    std::string out = "{";
-    for (const auto& [key, value] : members) out += (out.size() > 1 ? ", " : "") + quoted(key) + ": " + value;
-    return out + "}";
-}
-
-// The top level, one member a line.
-std::string document(const Members& members) {
-    std::string out = "{\n";
-    for (std::size_t i = 0; i < members.size(); ++i)
-        out += "  " + quoted(members[i].first) + ": " + members[i].second + (i + 1 < members.size() ? ",\n" : "\n");
-    return out + "}\n";
-}
-
-// A member of the top level, one of its own members a line.
-std::string nested(const Members& members) {
-    std::string out = "{";
-    for (std::size_t i = 0; i < members.size(); ++i)
-        out += (i ? ",\n    " : "\n    ") + quoted(members[i].first) + ": " + members[i].second;
-    return out + "\n  }";
-}
-
-std::string array(const std::vector<std::string>& items) {
-    std::string out = "[";
-    for (std::size_t i = 0; i < items.size(); ++i) out += (i ? ",\n    " : "\n    ") + items[i];
-    return out + (items.empty() ? "]" : "\n  ]");
-}
-
-template <class T> std::string field(T value, const std::string& text, const std::string& unit = "") {
-    Members m{{"value", number(value)}, {"text", quoted(text)}};
-    if (!unit.empty()) m.emplace_back("unit", quoted(unit));
-    return object(m);
-}
+// "0.000" and "-0.0" read as nothing at all.
+bool readsAsZero(const std::string& text) { return text.find_first_of("123456789") == std::string::npos; }
 
 } // namespace
+
+std::string pulseName(const Request& r) { return r.pulse == Pulse::HalfSine ? "half-sine" : "terminal-peak"; }
 
 std::string shortest(double value) { return shortestOf(value); }
 std::string shortest(float value) { return shortestOf(value); }
 
-std::string sineText(const Request& r, const SineResult& s) {
-    const bool shock = r.command == Command::Shock;
-    std::string out = shock ? "Shock, " + pulseName(r) + " pulse, entered" : "Sine, entered";
-    out += entered(r) + "\n";
-    const std::string freqUnit = shock ? " ms" : " Hz";
-    out += row({{"", 14}, {"English", 16}, {"Metric", 0}});
-    out += row({{"Acceleration", 14}, {s.english.accel + " g pk", 16}, {s.metric.accel + " g pk", 0}});
-    out += row({{"Velocity", 14}, {s.english.vel + " ips pk", 16}, {s.metric.vel + " m/s pk", 0}});
-    out += row({{"Displacement", 14}, {s.english.disp + " in p-p", 16}, {s.metric.disp + " mm p-p", 0}});
-    out +=
-        row({{shock ? "Duration" : "Frequency", 14}, {s.english.freq + freqUnit, 16}, {s.metric.freq + freqUnit, 0}});
-    return out;
+std::string significant(double value, int digits) {
+    if (value == 0 || !std::isfinite(value)) return shortestOf(value);
+    const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(value))));
+    char buf[64];
+    std::to_chars_result r;
+    if (magnitude < -6 || magnitude >= 15)
+        r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1);
+    else
+        r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, std::max(0, digits - 1 - magnitude));
+    std::string s(buf, r.ptr);
+    const std::size_t e = s.find('e');
+    std::string mantissa = s.substr(0, e), exponent = e == std::string::npos ? "" : s.substr(e);
+    if (mantissa.find('.') != std::string::npos) {
+        while (mantissa.back() == '0') mantissa.pop_back();
+        if (mantissa.back() == '.') mantissa.pop_back();
+    }
+    return mantissa + exponent;
 }
 
-std::string sineJson(const Request& r, const SineResult& s) {
+BreakPointTexts rowTexts(const RandomResult& result, std::size_t i) {
+    const PointRow& p = result.rows[i];
+    const BreakPointRow stored{static_cast<float>(p.freq), static_cast<float>(p.psd), p.slope, p.share, p.gap};
+    BreakPointTexts t = textsOf(static_cast<int>(i + 1), stored);
+    if (result.exact) t.freq = significant(p.freq, 6), t.psd = significant(p.psd, 6);
+    return t;
+}
+
+ResultTexts resultTexts(const RandomResult& r) {
+    if (r.exact) {
+        return {significant(r.grms, 6), significant(r.vel, 6), significant(r.disp, 6), significant(r.vel * 0.0254, 6),
+                significant(r.disp * 25.4, 6)};
+    }
+    const auto grms = static_cast<float>(r.grms), vel = static_cast<float>(r.vel), disp = static_cast<float>(r.disp);
+    return {psd::grmsText(grms), psd::velText(vel, true), psd::dispText(disp, true), psd::velText(vel, false),
+            psd::dispText(disp, false)};
+}
+
+MarginTexts marginTexts(const Margin& m) {
+    MarginTexts t{num::format(m.demand, m.pattern), num::format(m.rating, m.pattern),
+                  num::format(m.percent, num::Pattern::Fixed1)};
+    // A rating reads as given, whatever its digits.
+    if (num::val(t.rating) != m.rating) t.rating = significant(m.rating, 9);
+    // The demand shows as many digits as it takes to read above, below or at
+    // its rating as it is.
+    const auto misleads = [&] {
+        const double demand = num::val(t.demand), rating = num::val(t.rating);
+        return (demand > rating) != m.exceeded || ((demand == rating) != (m.demand == m.rating));
+    };
+    for (int digits = 1; misleads() && digits <= 17; ++digits) t.demand = significant(m.demand, digits);
+    if (m.exceeded && readsAsZero(t.percent)) t.percent = significant(m.percent, 2);
+    return t;
+}
+
+std::string sineText(const Request& r, const SineResult& s, const std::vector<Margin>& margins) {
     const bool shock = r.command == Command::Shock;
-    const std::string freqKey = shock ? "duration" : "frequency", freqUnit = shock ? "ms" : "Hz";
-    std::vector<std::string> letters;
-    for (const Entry& e : r.entries)
-        letters.push_back(quoted(std::string(1, shock && e.letter == 'F' ? 'T' : e.letter)));
-    std::string list = "[";
-    for (const std::string& l : letters) list += (list.size() > 1 ? ", " : "") + l;
-    Members m{{"command", quoted(shock ? "shock" : "sine")}};
-    if (shock) m.emplace_back("pulse", quoted(pulseName(r)));
-    m.emplace_back("entered", list + "]");
-    m.emplace_back("english", nested({{"acceleration", field(s.accel, s.english.accel, "g pk")},
-                                      {"velocity", field(s.vel, s.english.vel, "ips pk")},
-                                      {"displacement", field(s.disp, s.english.disp, "in p-p")},
-                                      {freqKey, field(s.freq, s.english.freq, freqUnit)}}));
-    m.emplace_back("metric", nested({{"acceleration", field(s.accel, s.metric.accel, "g pk")},
-                                     {"velocity", field(s.vel * kMetersPerInch, s.metric.vel, "m/s pk")},
-                                     {"displacement", field(s.disp * kMmPerInch, s.metric.disp, "mm p-p")},
-                                     {freqKey, field(s.freq, s.metric.freq, freqUnit)}}));
-    return document(m);
+    std::string out = shock ? "Shock, " + pulseName(r) + " pulse" : "Sine";
+    if (s.exact) out += ", exact (values as given, in double precision)";
+    out += ", entered" + entered(r, s.taken) + "\n";
+    const std::string freqUnit = shock ? " ms" : " Hz";
+    out += table({{"", "English", "Metric"},
+                  {"Acceleration", s.english.accel + " g pk", s.metric.accel + " g pk"},
+                  {"Velocity", s.english.vel + " ips pk", s.metric.vel + " m/s pk"},
+                  {"Displacement", s.english.disp + " in p-p", s.metric.disp + " mm p-p"},
+                  {shock ? "Duration" : "Frequency", s.english.freq + freqUnit, s.metric.freq + freqUnit}},
+                 "lll");
+    return out + shakerText(r, margins, "Shaker");
 }
 
 std::string randomText(const Request& r, const RandomResult& res, const std::vector<Margin>& margins) {
-    const auto& rows = res.report.rows;
     const std::string name = r.profile == "-" ? "from standard input" : r.profile;
-    std::string out =
-        "Profile " + name + ", " + std::to_string(rows.size()) + " break point" + (rows.size() == 1 ? "\n" : "s\n");
-    out += row({{"No.", 4},
-                {"Frequency (Hz)", -15},
-                {"PSD (g\xC2\xB2/Hz)", -13},
-                {"Slope (dB/oct)", -16},
-                {"Share of g\xC2\xB2 (%)", -17}});
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const BreakPointTexts t = textsOf(static_cast<int>(i + 1), rows[i]);
-        out += row({{t.entry, 4}, {t.freq, -15}, {t.psd, -13}, {t.slope, -16}, {t.share, -17}});
+    const std::size_t n = res.rows.size();
+    std::string out = "Profile " + name + ", " + std::to_string(n) + " break point" + (n == 1 ? "" : "s");
+    if (res.exact) out += ", exact (values as given, in double precision, every segment integrated)";
+    std::vector<Cells> rows{
+        {"No.", "Frequency (Hz)", "PSD (g\xC2\xB2/Hz)", "Slope (dB/oct)", "Share of g\xC2\xB2 (%)"}};
+    for (std::size_t i = 0; i < n; ++i) {
+        const BreakPointTexts t = rowTexts(res, i);
+        rows.push_back({t.entry, t.freq, t.psd, t.slope, t.share});
     }
+    // A segment left out says why in place of its share: words read from the left.
+    bool gaps = false;
+    for (const PointRow& p : res.rows) gaps = gaps || p.gap != psd::Gap::None;
+    out += "\n" + table(rows, gaps ? "lrrrl" : "lrrrr");
     const std::string sigma = ", " + shortest(r.sigma) + " sigma";
-    out += "\n" + row({{"", 24}, {"English", 16}, {"Metric", 0}});
-    const std::string grms = psd::grmsText(res.report.grms) + " g rms";
-    out += row({{"Acceleration", 24}, {grms, 16}, {grms, 0}});
-    out += row({{"Velocity" + sigma, 24},
-                {psd::velText(res.vel, true) + " ips pk", 16},
-                {psd::velText(res.vel, false) + " m/s pk", 0}});
-    out += row({{"Displacement" + sigma, 24},
-                {psd::dispText(res.disp, true) + " in p-p", 16},
-                {psd::dispText(res.disp, false) + " mm p-p", 0}});
-    if (margins.empty()) return out;
-
-    out +=
-        "\n" + row({{"Shaker at " + shortest(r.sigma) + " sigma", 24}, {"Demand", 16}, {"Rating", 16}, {"Margin", 0}});
-    std::string exceeded;
-    for (const Margin& m : margins) {
-        std::string label = m.name;
-        label[0] = static_cast<char>(label[0] - 'a' + 'A');
-        if (m.name == "force") label += " (" + shortest(r.shaker->mass->value) + " " + r.shaker->mass->unit + ")";
-        out += row({{label, 24},
-                    {num::format(m.demand, m.pattern) + " " + m.unit, 16},
-                    {num::format(m.rating, m.pattern) + " " + m.unit, 16},
-                    {num::format(m.percent, num::Pattern::Fixed1) + " %" + (m.exceeded ? "  EXCEEDED" : ""), 0}});
-        if (m.exceeded) exceeded += (exceeded.empty() ? "" : ", ") + m.name;
-    }
-    out += exceeded.empty() ? "Within every rating.\n" : "Rating exceeded: " + exceeded + ".\n";
-    return out;
-}
-
-std::string randomJson(const Request& r, const RandomResult& res, const std::vector<Margin>& margins) {
-    std::vector<std::string> points;
-    for (std::size_t i = 0; i < res.report.rows.size(); ++i) {
-        const BreakPointRow& p = res.report.rows[i];
-        const BreakPointTexts t = textsOf(static_cast<int>(i + 1), p);
-        points.push_back(object({{"entry", std::to_string(i + 1)},
-                                 {"frequency", field(p.freq, t.freq, "Hz")},
-                                 {"psd", field(p.psd, t.psd, "g\xC2\xB2/Hz")},
-                                 {"slope", p.slope ? field(*p.slope, t.slope, "dB/oct") : "null"},
-                                 {"share", p.share ? field(*p.share, t.share, "%") : "null"}}));
-    }
-    Members m{
-        {"command", quoted("random")},
-        {"profile", quoted(r.profile)},
-        {"sigma", number(r.sigma)},
-        {"points", array(points)},
-        {"grms", field(res.report.grms, psd::grmsText(res.report.grms), "g rms")},
-        {"english", nested({{"velocity", field(res.vel, psd::velText(res.vel, true), "ips pk")},
-                            {"displacement", field(res.disp, psd::dispText(res.disp, true), "in p-p")}})},
-        {"metric", nested({{"velocity", field(res.vel * kMetersPerInch, psd::velText(res.vel, false), "m/s pk")},
-                           {"displacement", field(res.disp * kMmPerInch, psd::dispText(res.disp, false), "mm p-p")}})}};
-    if (!margins.empty()) {
-        Members shaker;
-        bool exceeded = false;
-        for (const Margin& g : margins) {
-            shaker.emplace_back(g.name, object({{"demand", number(g.demand)},
-                                                {"rating", number(g.rating)},
-                                                {"unit", quoted(g.unit)},
-                                                {"margin", number(g.percent)},
-                                                {"exceeded", g.exceeded ? "true" : "false"}}));
-            exceeded = exceeded || g.exceeded;
-        }
-        shaker.emplace_back("exceeded", exceeded ? "true" : "false");
-        m.emplace_back("shaker", nested(shaker));
-    }
-    return document(m);
+    const ResultTexts t = resultTexts(res);
+    out += "\n" + table({{"", "English", "Metric"},
+                         {"Acceleration", t.grms + " g rms", t.grms + " g rms"},
+                         {"Velocity" + sigma, t.velEnglish + " ips pk", t.velMetric + " m/s pk"},
+                         {"Displacement" + sigma, t.dispEnglish + " in p-p", t.dispMetric + " mm p-p"}},
+                        "lll");
+    return out + shakerText(r, margins, "Shaker at " + shortest(r.sigma) + " sigma");
 }
 
 } // namespace tessomar::cli

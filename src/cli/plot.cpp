@@ -1,6 +1,6 @@
 #include "cli/plot.h"
 
-#include "random/result_text.h"
+#include "cli/output.h"
 
 #include <algorithm>
 #include <charconv>
@@ -26,11 +26,14 @@ std::string decade(int k) {
     return "0." + std::string(static_cast<std::size_t>(-k - 1), '0') + "1";
 }
 
-// Whole decades around the values, at least one.
+// Whole decades around the values, at least one. A value a hair off a
+// decade, as 0.01 held in 32 bits is, stands on it rather than opening a
+// decade of its own.
 struct Axis {
     int low = 0, high = 1;
     Axis(double min, double max)
-        : low(static_cast<int>(std::floor(std::log10(min)))), high(static_cast<int>(std::ceil(std::log10(max)))) {
+        : low(static_cast<int>(std::floor(std::log10(min) + 1e-6))),
+          high(static_cast<int>(std::ceil(std::log10(max) - 1e-6))) {
         if (high <= low) high = low + 1;
     }
     double fraction(double v) const { return (std::log10(v) - low) / (high - low); }
@@ -48,12 +51,12 @@ std::string text(double x, double y, const char* anchor, const std::string& s, c
 
 } // namespace
 
-std::string plotSvg(const BreakPointReport& report) {
+std::string plotSvg(const RandomResult& result) {
     double fMin = 10, fMax = 2000, pMin = 0.001, pMax = 0.1; // an empty profile's frame
-    if (!report.rows.empty()) {
+    if (!result.rows.empty()) {
         fMin = pMin = HUGE_VAL;
         fMax = pMax = 0;
-        for (const BreakPointRow& r : report.rows) {
+        for (const PointRow& r : result.rows) {
             fMin = std::min<double>(fMin, r.freq), fMax = std::max<double>(fMax, r.freq);
             pMin = std::min<double>(pMin, r.psd), pMax = std::max<double>(pMax, r.psd);
         }
@@ -69,7 +72,7 @@ std::string plotSvg(const BreakPointReport& report) {
                       "<style>.minor{stroke:#eee}.major{stroke:#bbb}.frame{stroke:#000;fill:none}"
                       ".profile{stroke:#1f5fa8;stroke-width:2;fill:none}.point{fill:#1f5fa8}</style>\n"
                       "<rect width=\"100%\" height=\"100%\" fill=\"#fff\"/>\n";
-    svg += text(kWidth / 2, 28, "middle", "Acceleration PSD, " + psd::grmsText(report.grms) + " g rms",
+    svg += text(kWidth / 2, 28, "middle", "Acceleration PSD, " + resultTexts(result).grms + " g rms",
                 " font-size=\"16\" font-weight=\"bold\"");
     for (int k = fx.low; k <= fx.high; ++k) {
         const double f = std::pow(10.0, k);
@@ -89,10 +92,9 @@ std::string plotSvg(const BreakPointReport& report) {
     svg += text(20, (kTop + kBottom) / 2, "middle", "PSD (g\xC2\xB2/Hz)",
                 " transform=\"rotate(-90 20 " + at((kTop + kBottom) / 2) + ")\"");
     std::string points;
-    for (const BreakPointRow& r : report.rows)
-        points += (points.empty() ? "" : " ") + at(x(r.freq)) + "," + at(y(r.psd));
-    if (report.rows.size() > 1) svg += "<polyline class=\"profile\" points=\"" + points + "\"/>\n";
-    for (const BreakPointRow& r : report.rows)
+    for (const PointRow& r : result.rows) points += (points.empty() ? "" : " ") + at(x(r.freq)) + "," + at(y(r.psd));
+    if (result.rows.size() > 1) svg += "<polyline class=\"profile\" points=\"" + points + "\"/>\n";
+    for (const PointRow& r : result.rows)
         svg += "<circle class=\"point\" cx=\"" + at(x(r.freq)) + "\" cy=\"" + at(y(r.psd)) + "\" r=\"4\"/>\n";
     return svg + "</svg>\n";
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "random/report.h"
+#include "cli/calc.h"
 
 #include <string>
 
@@ -9,6 +9,6 @@ namespace tessomar::cli {
 // The profile on log-log axes as a standalone SVG document: frequency in Hz
 // across, PSD in g²/Hz up, grid lines at every decade (fainter ones between),
 // one circle per break point, the overall g rms in the title.
-std::string plotSvg(const BreakPointReport& report);
+std::string plotSvg(const RandomResult& result);
 
 } // namespace tessomar::cli

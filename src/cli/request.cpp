@@ -1,5 +1,6 @@
 #include "cli/request.h"
 
+#include "cli/output.h"
 #include "frame/numbers.h"
 
 #include <algorithm>
@@ -41,16 +42,42 @@ const std::vector<UnitRow>& unitsOf(char letter, Command command) {
 struct Rating {
     const char* key;
     std::vector<UnitRow> units;
+    double low, high; // what shakers have, in inches, inches per second, newtons or kilograms
 };
+
+const std::vector<UnitRow> kForceUnits{{"N", 1, false}, {"kN", 0.001, true}, {"lbf", 1 / 4.4482216152605, false}};
 
 // Each unit against inches, inches per second, newtons and kilograms: the
 // factors of the window's Metric display, and the exact pound and pound-force.
+// The bounds take in every shaker from a small modal exciter to a large
+// hydraulic table: 0.1 to 2000 mm, 0.01 to 20 m/s, 1 N to 5000 kN, 1 g to 100 t.
 const std::vector<Rating> kRatings{
-    {"stroke", {{"in", 1, false}, {"mm", 25.4, true}}},
-    {"velocity", {{"ips", 1, false}, {"m/s", 0.0254, true}}},
-    {"force", {{"N", 1, false}, {"kN", 0.001, true}, {"lbf", 1 / 4.4482216152605, false}}},
-    {"mass", {{"kg", 1, true}, {"lb", 1 / 0.45359237, false}}},
+    {"stroke", {{"in", 1, false}, {"mm", 25.4, true}}, 0.1 / 25.4, 2000 / 25.4},
+    {"velocity", {{"ips", 1, false}, {"m/s", 0.0254, true}}, 0.01 / 0.0254, 20 / 0.0254},
+    {"sine-force", kForceUnits, 1, 5e6},
+    {"random-force", kForceUnits, 1, 5e6},
+    {"mass", {{"kg", 1, true}, {"lb", 1 / 0.45359237, false}}, 0.001, 1e5},
 };
+
+// The options, each with whether it takes a value and the commands it
+// applies to.
+struct OptionRow {
+    const char* name;
+    bool takesValue;
+    bool randomOnly;
+};
+constexpr OptionRow kOptions[] = {
+    {"--json", false, false},  {"--exact", false, false}, {"--sigma", true, true},
+    {"--shaker", true, false}, {"--plot", true, true},
+};
+constexpr double kMaxSigma = 1000;
+
+bool endsWithSvg(const std::string& name) {
+    if (name.size() < 4) return false;
+    std::string end = name.substr(name.size() - 4);
+    for (char& c : end) c = upper(c);
+    return end == ".SVG";
+}
 
 // "in or mm", "N, kN or lbf"; "or none" where the field has a unit of its own.
 std::string unitList(const std::vector<UnitRow>& units) {
@@ -121,21 +148,24 @@ Parsed Parser::run() {
     positional(words);
     if (m_out.ok() && m_out.request.command != Command::Random)
         for (const std::string& o : m_given)
-            if (o != "--json") fail(o + " applies to random only");
+            for (const OptionRow& row : kOptions)
+                if (o == row.name && row.randomOnly) fail(o + " applies to random only");
     return m_out;
 }
 
 bool Parser::option(const std::string& arg, std::size_t& i) {
     const std::size_t eq = arg.find('=');
     const std::string name = arg.substr(0, eq);
-    if (name != "--json" && name != "--sigma" && name != "--shaker" && name != "--plot")
-        return fail("unknown option " + name + " (see --help)");
+    const OptionRow* known = nullptr;
+    for (const OptionRow& row : kOptions)
+        if (name == row.name) known = &row;
+    if (!known) return fail("unknown option " + name + " (see --help)");
     for (const std::string& seen : m_given)
         if (seen == name) return fail(name + " given twice");
     m_given.push_back(name);
-    if (name == "--json") {
-        if (eq != std::string::npos) return fail("--json takes no value");
-        m_out.request.json = true;
+    if (!known->takesValue) {
+        if (eq != std::string::npos) return fail(name + " takes no value");
+        (name == "--json" ? m_out.request.json : m_out.request.exact) = true;
         return true;
     }
     std::string value;
@@ -146,13 +176,16 @@ bool Parser::option(const std::string& arg, std::size_t& i) {
     }
     if (value.empty()) return fail(name + " needs a value");
     if (name == "--plot") {
+        // The plot is SVG text: under another name it would mislead whatever opens it.
+        if (value != "-" && !endsWithSvg(value))
+            return fail("--plot " + value + ": the plot is SVG, give a name ending in .svg (or - for standard output)");
         m_out.request.plot = value;
         return true;
     }
     if (name == "--shaker") return shaker(value);
     const auto sigma = splitNumber(value);
-    if (!sigma || !sigma->unit.empty() || !(sigma->value > 0) || !std::isfinite(sigma->value))
-        return fail("--sigma " + value + ": give a number above 0");
+    if (!sigma || !sigma->unit.empty() || !(sigma->value > 0) || !(sigma->value <= kMaxSigma))
+        return fail("--sigma " + value + ": give a number above 0, at most 1000");
     m_out.request.sigma = sigma->value;
     return true;
 }
@@ -219,7 +252,7 @@ bool Parser::entry(const std::string& word, const char* letters) {
 
 bool Parser::shaker(const std::string& ratings) {
     Shaker s;
-    bool seen[4] = {};
+    bool seen[5] = {};
     for (std::size_t from = 0; from <= ratings.size();) {
         std::size_t comma = ratings.find(',', from);
         if (comma == std::string::npos) comma = ratings.size();
@@ -229,9 +262,11 @@ bool Parser::shaker(const std::string& ratings) {
         const std::string key = item.substr(0, eq);
         std::size_t k = 0;
         while (k < kRatings.size() && key != kRatings[k].key) ++k;
+        if (key == "force")
+            return fail("--shaker: " + item + ": say which force, sine-force= (peak) or random-force= (rms)");
         if (k == kRatings.size())
             return fail("--shaker: unknown rating " + (item.empty() ? "\"\"" : item) +
-                        " (stroke, velocity, force, mass)");
+                        " (stroke, velocity, sine-force, random-force, mass)");
         if (seen[k]) return fail("--shaker: " + key + " given twice");
         seen[k] = true;
         if (eq == std::string::npos || eq + 1 == item.size()) return fail("--shaker: " + item + ": missing value");
@@ -239,15 +274,21 @@ bool Parser::shaker(const std::string& ratings) {
         if (!n) return fail("--shaker: " + item + ": not a number");
         const UnitRow* unit = findUnit(kRatings[k].units, n->unit);
         if (!unit) return fail("--shaker: " + item + ": give its unit, " + unitList(kRatings[k].units));
-        if (!(n->value > 0) || !std::isfinite(n->value)) return fail("--shaker: " + item + ": give a value above 0");
+        const Rating& r = kRatings[k];
         const Quantity q{n->value, unit->name, unit->perBase};
+        if (!(q.base() >= r.low && q.base() <= r.high))
+            return fail("--shaker: " + item + ": no shaker has that, give " + significant(r.low * unit->perBase, 3) +
+                        " to " + significant(r.high * unit->perBase, 3) + " " + unit->name);
         if (k == 0) s.stroke = q;
         if (k == 1) s.velocity = q;
-        if (k == 2) s.force = q;
-        if (k == 3) s.mass = q;
+        if (k == 2) s.sineForce = q;
+        if (k == 3) s.randomForce = q;
+        if (k == 4) s.mass = q;
     }
     if (!seen[0] || !seen[1]) return fail("--shaker: give at least stroke and velocity");
-    if (seen[2] != seen[3]) return fail("--shaker: give force and mass together");
+    if ((seen[2] || seen[3]) && !seen[4]) return fail("--shaker: a force rating needs mass=, the moving mass");
+    if (seen[4] && !seen[2] && !seen[3])
+        return fail("--shaker: mass= serves a force rating, give sine-force= or random-force=");
     m_out.request.shaker = s;
     return true;
 }

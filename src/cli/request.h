@@ -19,7 +19,7 @@ struct Entry {
     bool metric = false; // m/s or mm: typed with Metric units shown
 };
 
-// A shaker rating or the load's mass, in the unit it was given in.
+// A shaker rating or the moving mass, in the unit it was given in.
 struct Quantity {
     double value = 0;
     std::string unit;   // "in", "mm", "ips", "m/s", "N", "kN", "lbf", "kg", "lb"
@@ -27,9 +27,12 @@ struct Quantity {
     double base() const { return value / perBase; }
 };
 
+// A shaker's data sheet: stroke (p-p), velocity (pk), the sine force (pk)
+// and the random force (rms), each checked by the commands it applies to,
+// and the moving mass (armature, fixture and load) that turns g into force.
 struct Shaker {
     Quantity stroke, velocity;
-    std::optional<Quantity> force, mass; // given together or not at all
+    std::optional<Quantity> sineForce, randomForce, mass; // mass with at least one force
 };
 
 struct Request {
@@ -39,8 +42,9 @@ struct Request {
     std::string profile;        // a path, or "-" for standard input
     double sigma = 3;
     std::optional<Shaker> shaker;
-    std::string plot; // an SVG path, or empty
+    std::string plot; // an SVG path, "-" for standard output, or empty
     bool json = false;
+    bool exact = false; // values as given, in double precision
     bool help = false;
 };
 

@@ -10,13 +10,9 @@ namespace tessomar::psd {
 
 namespace {
 
-constexpr double kFreqMargin = 1.0001;   // neighbours closer than this add nothing
-constexpr double kSlopeLimit = 300;      // steeper segments add nothing
-constexpr float kZeroPsd = 1e-9f;        // stands in for a PSD of 0, so its log exists
-constexpr double kVelFactor = 3775.8338; // (g / 2 pi)^2, g = 386.088 in/s²
-constexpr double kDispFactor = 95.643;   // g^2 / (2 pi)^4
-constexpr double kVelPeak = 3;           // 3 sigma
-constexpr double kDispPeak = 6;          // 3 sigma, peak to peak
+constexpr double kFreqMargin = 1.0001; // neighbours closer than this add nothing
+constexpr double kSlopeLimit = 300;    // steeper segments add nothing
+constexpr float kZeroPsd = 1e-9f;      // stands in for a PSD of 0, so its log exists
 
 bool inside(double n, double low, double high) { return n > low && n < high; }
 

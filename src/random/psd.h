@@ -10,6 +10,13 @@ using Column = std::array<float, 52>;
 inline constexpr int kFirstEntry = 1;
 inline constexpr int kLastEntry = 50;
 
+// The integrands' factors with g = 386.088 in/s²: g²/Hz over f² to
+// (in/s)²/Hz is (g / 2 pi)², over f⁴ to in²/Hz g² / (2 pi)⁴.
+inline constexpr double kVelFactor = 3775.8338;
+inline constexpr double kDispFactor = 95.643;
+inline constexpr double kVelPeak = 3;  // 3 sigma
+inline constexpr double kDispPeak = 6; // 3 sigma, peak to peak
+
 // Bubble sort with gap removal: empty entries (frequency 0) are closed up
 // and the rest put in ascending frequency, each PSD travelling with its
 // frequency. Equal frequencies keep their order.
