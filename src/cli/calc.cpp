@@ -1,12 +1,12 @@
 #include "cli/calc.h"
 
+#include "calc/psd_exact.h"
+#include "calc/report.h"
+#include "calc/sine.h"
+#include "calc/sine_fields.h"
 #include "cli/output.h"
 #include "frame/tessomar.h"
 #include "random/entries.h"
-#include "random/exact.h"
-#include "random/report.h"
-#include "sine/limits.h"
-#include "sine/relations.h"
 
 #include <algorithm>
 #include <array>
@@ -164,7 +164,7 @@ void windowRandom(const profile::Profile& p, const std::string& where, double si
         out.error = where + ": the profile does not fit the table";
         return;
     }
-    const BreakPointReport report = breakPointReport(w->fs);
+    const BreakPointReport report = breakPointReport(w->fs.BkFreq, w->fs.BkPsd);
     for (const BreakPointRow& r : report.rows) out.rows.push_back({r.freq, r.psd, r.slope, r.share, r.gap});
     out.grms = report.grms;
     // 3 sigma is what the window holds: the factor 1 keeps it bit for bit.

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "calc/numbers.h"
+#include "calc/psd.h"
 #include "cli/request.h"
-#include "frame/numbers.h"
-#include "random/psd.h"
 
 #include <optional>
 #include <string>

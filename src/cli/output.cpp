@@ -1,6 +1,6 @@
 #include "cli/output.h"
 
-#include "random/result_text.h"
+#include "calc/result_text.h"
 
 #include <charconv>
 #include <cmath>

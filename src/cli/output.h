@@ -1,8 +1,8 @@
 #pragma once
 
+#include "calc/report.h"
 #include "cli/calc.h"
 #include "cli/request.h"
-#include "random/report.h"
 
 #include <string>
 #include <vector>

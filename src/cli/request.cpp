@@ -1,7 +1,7 @@
 #include "cli/request.h"
 
+#include "calc/numbers.h"
 #include "cli/output.h"
-#include "frame/numbers.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,5 @@
 // Design values of the window and its controls, in twips.
+#include "calc/units.h"
 #include "frame/tessomar.h"
 
 #include <string>
@@ -76,12 +77,15 @@ void Tessomar::applyDesign() {
         float unitsLeft, unitsTop, unitsWidth;
         int unitsTab;
     };
+    namespace caption = units::caption;
     const SineRow rows[] = {
-        {AccelLbl, "Acceleration ", 1450, 11, Acceleration, 1400, 0, kWhite, AccelUnits, "g's pk", 2580, 1455, 765, 34},
-        {VelLbl, "Velocity", 1850, 31, Velocity, 1800, 2, kWhite, VelUnits, "ips pk", 2595, 1845, 780, 35},
-        {DispLbl, "Displacement", 2250, 32, Displacement, 2200, 4, tk::kSystemColor, DispUnits, "in. p-p", 2595, 2250,
-         870, 36},
-        {FreqLbl, "Frequency", 2650, 33, Frequency, 2600, 6, tk::kSystemColor, FreqUnits, "Hz", 2595, 2655, 555, 37},
+        {AccelLbl, "Acceleration ", 1450, 11, Acceleration, 1400, 0, kWhite, AccelUnits, caption::kAccelPeak, 2580,
+         1455, 765, 34},
+        {VelLbl, "Velocity", 1850, 31, Velocity, 1800, 2, kWhite, VelUnits, caption::kVelEnglish, 2595, 1845, 780, 35},
+        {DispLbl, "Displacement", 2250, 32, Displacement, 2200, 4, tk::kSystemColor, DispUnits, caption::kDispEnglish,
+         2595, 2250, 870, 36},
+        {FreqLbl, "Frequency", 2650, 33, Frequency, 2600, 6, tk::kSystemColor, FreqUnits, caption::kFrequency, 2595,
+         2655, 555, 37},
     };
     for (const SineRow& r : rows) {
         place(r.label, 50, r.labelTop, 1455, 270, r.labelTab);

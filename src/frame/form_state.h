@@ -17,9 +17,9 @@ struct FormState {
     float SineDisp = 0;   // in p-p, English in every unit system
     float RandomDisp = 0; // in p-p, 3 sigma
     float ScaleFactor = 0;
-    float SineFreq = 0;   // Hz, or the pulse duration in msec in the shock modes
+    float SineFreq = 0;            // Hz, or the pulse duration in msec in the shock modes
     std::int16_t EnglishUnits = 0; // -1 English, 0 Metric
-    std::int16_t CalcMode = 0;     // 0 Random, 1 Sine, 2 half-sine shock, 3 terminal-peak shock
+    std::int16_t CalcMode = 0;     // the calculator on screen: mode::kRandom, ...
     std::string LastEntry;         // "A", "V", "D", "F" or empty
     std::string PriorEntry;
     std::array<float, 52> BkFreq{}; // entries 1..50; 0 and 51 are guard slots holding 0
@@ -33,5 +33,14 @@ struct FormState {
 
 inline constexpr std::int16_t kTrue = -1;
 inline constexpr std::int16_t kFalse = 0;
+
+// The values of FormState::CalcMode. Any other value runs no
+// calculation.
+namespace mode {
+inline constexpr std::int16_t kRandom = 0;
+inline constexpr std::int16_t kSine = 1;
+inline constexpr std::int16_t kHalfSine = 2;     // shock
+inline constexpr std::int16_t kTerminalPeak = 3; // shock
+} // namespace mode
 
 } // namespace tessomar

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frame/numbers.h"
+#include "calc/numbers.h"
 
 namespace tessomar {
 

@@ -1,5 +1,5 @@
 // Load and activation: the window's way into its starting state.
-#include "frame/numbers.h"
+#include "calc/numbers.h"
 #include "frame/tessomar.h"
 
 namespace tessomar {

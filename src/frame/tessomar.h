@@ -1,7 +1,7 @@
 #pragma once
 
+#include "calc/profile.h"
 #include "frame/form_state.h"
-#include "random/profile.h"
 #include "toolkit/window.h"
 
 #include <array>

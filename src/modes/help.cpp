@@ -14,11 +14,11 @@ void Tessomar::FillHelpText() {
 // that, and the panel stays until the user picks a mode.
 void Tessomar::HelpBut_Click() {
     switch (fs.CalcMode) {
-    case 1:
+    case mode::kSine:
         SineHelp.Visible = true;
         break;
-    case 2:
-    case 3:
+    case mode::kHalfSine:
+    case mode::kTerminalPeak:
         // The drawing is taller than the Sine screen, and covers the table.
         Height = scaledTwips(7470, fs.ScaleFactor);
         clientLimit = kNoClientLimit;

@@ -1,5 +1,7 @@
 // The Sine and Shock screens and the pulse-shape switch.
-#include "frame/numbers.h"
+#include "calc/numbers.h"
+#include "calc/sine_fields.h"
+#include "calc/units.h"
 #include "frame/tessomar.h"
 #include "modes/screen.h"
 
@@ -9,7 +11,7 @@ void Tessomar::SineButton_Click() {
     using num::format;
     using num::Pattern;
 
-    screen::begin(*this, 1, SineButton);
+    screen::begin(*this, mode::kSine, SineButton);
 
     fs.SineFreq = 0;
     fs.SineAccel = 0;
@@ -17,7 +19,7 @@ void Tessomar::SineButton_Click() {
     fs.SineDisp = 0;
 
     FreqLbl.Caption = "Frequency";
-    FreqUnits.Caption = "Hz";
+    FreqUnits.Caption = units::caption::kFrequency;
     FreqLbl.Visible = true;
     Frequency.Visible = true;
     FreqUnits.Visible = true;
@@ -29,45 +31,39 @@ void Tessomar::SineButton_Click() {
 
     MarkEntries();
 
-    AccelUnits.Caption = "g's pk";
+    const bool english = fs.EnglishUnits == kTrue;
+    AccelUnits.Caption = units::caption::kAccelPeak;
     Acceleration.setText(format(fs.SineAccel, Pattern::Fixed2));
     Frequency.setText(format(fs.SineFreq, Pattern::Fixed2));
-    if (fs.EnglishUnits == kTrue) {
-        VelUnits.Caption = "ips pk";
-        DispUnits.Caption = "in. p-p";
-        Velocity.setText(format(fs.SineVel, Pattern::Fixed1));
-        Displacement.setText(format(fs.SineDisp, Pattern::Fixed3));
-    } else {
-        VelUnits.Caption = "mps pk";
-        DispUnits.Caption = "mm p-p";
-        Velocity.setText(format(static_cast<double>(fs.SineVel) * 0.0254, Pattern::Fixed2));
-        Displacement.setText(format(static_cast<double>(fs.SineDisp) * 25.4, Pattern::Fixed2));
-    }
+    VelUnits.Caption = english ? units::caption::kVelEnglish : units::caption::kVelMetric;
+    DispUnits.Caption = english ? units::caption::kDispEnglish : units::caption::kDispMetric;
+    Velocity.setText(sine::velocityText(fs.SineVel, english));
+    Displacement.setText(sine::displacementText(fs.SineDisp, english));
 
     screen::routeKeys(*this, true);
 }
 
 void Tessomar::ShockButton_Click() {
     SineButton_Click();
-    fs.CalcMode = 2;
+    fs.CalcMode = mode::kHalfSine;
     AccelButton.Caption = "Half Sine Accl";
     AccelButton.Visible = true;
     SineButton.BackColor = screen::kOtherMode;
     ShockButton.BackColor = screen::kCurrentMode;
     FreqLbl.Caption = "Duration";
-    FreqUnits.Caption = "msec";
+    FreqUnits.Caption = units::caption::kDuration;
     FreqLbl.Visible = true;
     Frequency.Visible = true;
     FreqUnits.Visible = true;
 }
 
 void Tessomar::AccelButton_Click() {
-    if (fs.CalcMode == 2) {
+    if (fs.CalcMode == mode::kHalfSine) {
         AccelButton.Caption = "Term Pk Accl";
-        fs.CalcMode = 3;
+        fs.CalcMode = mode::kTerminalPeak;
     } else {
         AccelButton.Caption = "Half Sine Accl";
-        fs.CalcMode = 2;
+        fs.CalcMode = mode::kHalfSine;
     }
     fs.EntryPending = kTrue;
     UpdateShock();

@@ -1,6 +1,7 @@
+#include "calc/result_text.h"
+#include "calc/units.h"
 #include "frame/tessomar.h"
 #include "modes/screen.h"
-#include "random/result_text.h"
 
 namespace tessomar {
 
@@ -13,7 +14,7 @@ constexpr int kSelectAll = 10;
 // The Random screen: the window grows to show the break-point table, the
 // three sine fields become locked result boxes, and the table takes the keys.
 void Tessomar::RandomButton_Click() {
-    screen::begin(*this, 0, RandomButton);
+    screen::begin(*this, mode::kRandom, RandomButton);
 
     FreqLbl.Visible = false;
     Frequency.Visible = false;
@@ -24,9 +25,9 @@ void Tessomar::RandomButton_Click() {
     MarkEntries();
 
     const bool english = fs.EnglishUnits == kTrue;
-    AccelUnits.Caption = "g's rms";
-    VelUnits.Caption = english ? "ips pk" : "mps pk";
-    DispUnits.Caption = english ? "in. p-p" : "mm p-p";
+    AccelUnits.Caption = units::caption::kAccelRms;
+    VelUnits.Caption = english ? units::caption::kVelEnglish : units::caption::kVelMetric;
+    DispUnits.Caption = english ? units::caption::kDispEnglish : units::caption::kDispMetric;
     Acceleration.setText(psd::grmsText(fs.RandomGrms));
     Velocity.setText(psd::velText(fs.RandomVel, english));
     Displacement.setText(psd::dispText(fs.RandomDisp, english));

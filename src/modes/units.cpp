@@ -1,27 +1,21 @@
-#include "frame/numbers.h"
+#include "calc/units.h"
+#include "calc/result_text.h"
+#include "calc/sine_fields.h"
 #include "frame/tessomar.h"
-#include "random/result_text.h"
 
 namespace tessomar {
 
 namespace {
 
-constexpr double kMetersPerInch = 0.0254;
-constexpr double kMmPerInch = 25.4;
-
 // Velocity and displacement are held in English units in every mode; the
 // unit system only decides how they are shown. Nothing is recomputed.
 void showUnits(Tessomar& w, bool english, const char* metricDispCaption) {
     w.fs.EnglishUnits = english ? kTrue : kFalse;
-    w.VelUnits.Caption = english ? "ips pk" : "mps pk";
-    w.DispUnits.Caption = english ? "in. p-p" : metricDispCaption;
-    if (w.fs.CalcMode > 0) {
-        const float vel = w.fs.SineVel;
-        const float disp = w.fs.SineDisp;
-        w.Velocity.setText(english ? num::format(vel, num::Pattern::Fixed1)
-                                   : num::format(vel * kMetersPerInch, num::Pattern::Fixed2));
-        w.Displacement.setText(english ? num::format(disp, num::Pattern::Fixed3)
-                                       : num::format(disp * kMmPerInch, num::Pattern::Fixed2));
+    w.VelUnits.Caption = english ? units::caption::kVelEnglish : units::caption::kVelMetric;
+    w.DispUnits.Caption = english ? units::caption::kDispEnglish : metricDispCaption;
+    if (w.fs.CalcMode > mode::kRandom) {
+        w.Velocity.setText(sine::velocityText(w.fs.SineVel, english));
+        w.Displacement.setText(sine::displacementText(w.fs.SineDisp, english));
     } else {
         w.Velocity.setText(psd::velText(w.fs.RandomVel, english));
         w.Displacement.setText(psd::dispText(w.fs.RandomDisp, english));
@@ -32,6 +26,6 @@ void showUnits(Tessomar& w, bool english, const char* metricDispCaption) {
 
 void Tessomar::EnglishBut_Click() { showUnits(*this, true, nullptr); }
 
-void Tessomar::MetricBut_Click() { showUnits(*this, false, "mm. p-p"); }
+void Tessomar::MetricBut_Click() { showUnits(*this, false, units::caption::kDispMetricButton); }
 
 } // namespace tessomar

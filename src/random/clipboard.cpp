@@ -1,54 +1,17 @@
-#include "frame/numbers.h"
+#include "calc/profile.h"
+#include "calc/psd.h"
+#include "calc/report.h"
+#include "calc/table.h"
 #include "frame/tessomar.h"
 #include "random/entries.h"
-#include "random/profile.h"
-#include "random/psd.h"
-#include "random/report.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace tessomar {
 
 namespace {
 
-using num::Pattern;
-
 constexpr int kSelectAll = 10;
-
-// A value as the table holds it once it was typed into its box and
-// committed with Enter: the commit's limit (whose text has no sign) and its
-// absolute frequency, stored, shown through the box's pattern, and taken
-// again from what the box shows.
-float asCommitted(double value, double limit, bool absolute, Pattern pattern) {
-    double typed = std::fabs(value) > limit ? limit : value;
-    if (absolute) typed = std::fabs(typed);
-    return num::store(num::val(num::format(num::store(typed), pattern)));
-}
-
-bool inRange(const profile::Point& p) {
-    return p.freq >= profile::kMinFreq && p.freq <= profile::kMaxFreq && p.psd >= profile::kMinPsd &&
-           p.psd <= profile::kMaxPsd;
-}
-
-struct Refusal {
-    std::string error; // empty: none
-    int line = 0;
-};
-
-// Why the points cannot go into the table from entry first on.
-Refusal placementRefusal(const std::vector<profile::Point>& points, int first, bool verbatim) {
-    if (points.empty() || first < 1) return {"no break points", 0};
-    const std::size_t room = static_cast<std::size_t>(std::max(0, entries::kLastEntry + 1 - first));
-    if (points.size() > room)
-        return {std::to_string(points.size()) + " break points from entry " + std::to_string(first) +
-                    " run past entry 50",
-                points[room].line};
-    if (!verbatim)
-        for (const profile::Point& p : points)
-            if (!inRange(p)) return {"point outside the table's range", p.line};
-    return {};
-}
 
 // The beep, and the reason at the box: "Line 3: 30 abc: not a PSD".
 void refuse(Tessomar& w, const tk::TextBox& box, const std::string& error, int line) {
@@ -85,7 +48,7 @@ bool tablePaste(Tessomar& w, tk::TextBox& box, int row, std::string& text) {
         break;
     }
     const int first = row + w.Scroll.Value();
-    if (const Refusal no = placementRefusal(p.points, first, p.verbatim); !no.error.empty()) {
+    if (const table::Refusal no = table::placementRefusal(p.points, first, p.verbatim); !no.error.empty()) {
         refuse(w, box, no.error, no.line);
         return true;
     }
@@ -116,13 +79,9 @@ bool Tessomar::SineField_Pasting(tk::TextBox& field, std::string& text) {
 
 bool Tessomar::placeProfile(const std::vector<profile::Point>& points, int first, bool verbatim,
                             std::pair<int, int>* sortedTo) {
-    if (!placementRefusal(points, first, verbatim).error.empty()) return false;
+    if (!table::placementRefusal(points, first, verbatim).error.empty()) return false;
     const int last = first + static_cast<int>(points.size()) - 1;
-    for (int k = first; k <= last; ++k) {
-        const profile::Point& p = points[static_cast<std::size_t>(k - first)];
-        fs.BkFreq[k] = asCommitted(p.freq, profile::kMaxFreq, true, Pattern::Fixed2);
-        fs.BkPsd[k] = asCommitted(p.psd, profile::kMaxPsd, false, Pattern::Fixed6);
-    }
+    table::place(points, first, fs.BkFreq, fs.BkPsd);
     // Where the sort will take them: the same sort, on the entry numbers.
     psd::Column freq = fs.BkFreq, origin{};
     for (int k = 1; k <= entries::kLastEntry; ++k) origin[k] = static_cast<float>(k);
@@ -143,8 +102,12 @@ bool Tessomar::placeProfile(const std::vector<profile::Point>& points, int first
     return true;
 }
 
-std::string Tessomar::breakPointsText() const { return reportText(breakPointReport(fs), fs.EnglishUnits == kTrue); }
-std::string Tessomar::breakPointsHtml() const { return reportHtml(breakPointReport(fs), fs.EnglishUnits == kTrue); }
+std::string Tessomar::breakPointsText() const {
+    return reportText(breakPointReport(fs.BkFreq, fs.BkPsd), fs.EnglishUnits == kTrue);
+}
+std::string Tessomar::breakPointsHtml() const {
+    return reportHtml(breakPointReport(fs.BkFreq, fs.BkPsd), fs.EnglishUnits == kTrue);
+}
 
 bool Tessomar::isTableBox(const tk::Control& c) const {
     for (int r = 0; r < kRows; ++r)

@@ -1,4 +1,4 @@
-#include "frame/numbers.h"
+#include "calc/numbers.h"
 #include "frame/tessomar.h"
 #include "random/entries.h"
 

@@ -1,11 +1,11 @@
-#include "frame/numbers.h"
+#include "calc/table.h"
+#include "calc/numbers.h"
+#include "calc/psd.h"
+#include "calc/result_text.h"
 #include "frame/tessomar.h"
 #include "random/entries.h"
-#include "random/psd.h"
-#include "random/result_text.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 #include <string>
 #include <utility>
@@ -17,14 +17,11 @@ namespace {
 // What tells the frequency column from the PSD column in a commit.
 struct ColumnRule {
     std::array<float, 52> FormState::*values;
-    double limit;
-    const char* limitText;
-    bool absolute; // frequencies are stored without their sign
-    num::Pattern pattern;
+    const table::ColumnRule& takes;
 };
 
-constexpr ColumnRule kFreqColumn{&FormState::BkFreq, 20000, "20000", true, num::Pattern::Fixed2};
-constexpr ColumnRule kPsdColumn{&FormState::BkPsd, 1000, "1000", false, num::Pattern::Fixed6};
+constexpr ColumnRule kFreqColumn{&FormState::BkFreq, table::kFreqColumn};
+constexpr ColumnRule kPsdColumn{&FormState::BkPsd, table::kPsdColumn};
 
 bool validRow(int index) { return index >= 0 && index < kRows; }
 
@@ -38,9 +35,7 @@ void commit(Tessomar& w, int r, const ColumnRule& rule, tk::TextBox& box) {
     const double typed = num::val(box.Text());
     if (psd::toFloat(typed) != values[entry()]) {
         w.forgetUndo(); // the table moves on from what a paste, delete or clear left
-        if (std::fabs(typed) > rule.limit) box.setText(rule.limitText);
-        const double again = num::val(box.Text());
-        values[entry()] = num::store(rule.absolute ? std::fabs(again) : again);
+        values[entry()] = table::committed(typed, rule.takes);
     }
     // A gap inside the table: the shown results no longer match it.
     if (values[entry()] == 0 && values[entry() + 1] != 0) {
@@ -48,7 +43,7 @@ void commit(Tessomar& w, int r, const ColumnRule& rule, tk::TextBox& box) {
         w.Velocity.setText({});
         w.Displacement.setText({});
     }
-    box.setText(num::format(values[entry()], rule.pattern));
+    box.setText(num::format(values[entry()], rule.takes.pattern));
     if ((entry() > 1 || fs.BkPsd[entry() + 1] > 0) && entries::positive(fs, entry())) w.UpdateRandom();
     // A filled bottom row opens one more line of the table. The range only
     // grows here: lowering it would strand points further down the table.

@@ -1,16 +1,13 @@
-#include "frame/numbers.h"
+#include "calc/numbers.h"
+#include "calc/sine.h"
+#include "calc/sine_fields.h"
 #include "frame/tessomar.h"
-#include "sine/relations.h"
+
+#include <utility>
 
 namespace tessomar {
 
 namespace {
-
-using num::Pattern;
-
-// Velocity and displacement are held in inches; Metric shows m/s and mm.
-constexpr double kInPerSecToMps = 0.0254;
-constexpr double kInToMm = 25.4;
 
 float& slot(FormState& fs, sine::Param p) {
     switch (p) {
@@ -60,7 +57,8 @@ void Tessomar::UpdateSine() {
 void Tessomar::UpdateShock() {
     if (!beginRun(fs)) return;
     if (sine::paramOf(fs.PriorEntry)) {
-        const sine::ShockReference& ref = sine::shockReference(fs.CalcMode);
+        const sine::ShockReference& ref = sine::shockReference(
+            fs.CalcMode == mode::kTerminalPeak ? sine::Pulse::TerminalPeak : sine::Pulse::HalfSine);
         if (const auto pair = sine::findPair(fs.LastEntry, fs.PriorEntry))
             storeResults(fs, sine::shockRelation(*pair, valuesOf(fs), ref));
     }
@@ -68,16 +66,11 @@ void Tessomar::UpdateShock() {
 }
 
 void Tessomar::ShowSineFields() {
-    const bool english = fs.EnglishUnits == kTrue;
-    Acceleration.setText(num::format(fs.SineAccel, Pattern::Fixed2));
-    if (english) {
-        Velocity.setText(num::format(fs.SineVel, Pattern::Fixed1));
-        Displacement.setText(num::format(fs.SineDisp, Pattern::Fixed3));
-    } else {
-        Velocity.setText(num::format(fs.SineVel * kInPerSecToMps, Pattern::Fixed2));
-        Displacement.setText(num::format(fs.SineDisp * kInToMm, Pattern::Fixed2));
-    }
-    Frequency.setText(num::format(fs.SineFreq, Pattern::Fixed2));
+    sine::FieldTexts t = sine::fieldTexts(fs.SineAccel, fs.SineVel, fs.SineDisp, fs.SineFreq, fs.EnglishUnits == kTrue);
+    Acceleration.setText(std::move(t.accel));
+    Velocity.setText(std::move(t.vel));
+    Displacement.setText(std::move(t.disp));
+    Frequency.setText(std::move(t.freq));
 }
 
 } // namespace tessomar

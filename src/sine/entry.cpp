@@ -1,72 +1,48 @@
-#include "frame/numbers.h"
+#include "calc/numbers.h"
+#include "calc/sine_fields.h"
 #include "frame/tessomar.h"
-#include "sine/limits.h"
 
 #include <array>
-#include <cmath>
+#include <utility>
 
 namespace tessomar {
 
 namespace {
 
-using num::Pattern;
-
-// How one of the four value fields takes an entry.
+// One of the four value fields: where it stores its entry and where the
+// focus goes after one.
 struct FieldRow {
     const char* letter;
+    sine::Param param;
     tk::TextBox Tessomar::*box;
     float FormState::*stored;
-    double limit; // on the number as typed, in the unit shown beside the field
-    const char* limitText;
-    double metricFactor; // Metric entry to the English unit held; 0: same in both systems
-    Pattern pattern;     // English pattern: the precision an entry is kept at
     tk::CommandButton Tessomar::*focusReturn;
     bool (*returnsFocus)(int calcMode);
 };
 
 // When an entry hands the field back with its text selected, ready for the
 // next value: acceleration in the shock modes, the other three in Sine mode.
-bool inShockModes(int calcMode) { return calcMode > 1; }
-bool inSineMode(int calcMode) { return calcMode == 1; }
-
-// Metric velocity and displacement are both shown through "0.00".
-constexpr Pattern kMetricPattern = Pattern::Fixed2;
+bool inShockModes(int calcMode) { return calcMode > mode::kSine; }
+bool inSineMode(int calcMode) { return calcMode == mode::kSine; }
 
 constexpr std::array<FieldRow, 4> kFields{{
-    {"A", &Tessomar::Acceleration, &FormState::SineAccel, sine::kAccelLimit, "1000", 0, Pattern::Fixed2,
-     &Tessomar::AccelBounce, inShockModes},
-    {"V", &Tessomar::Velocity, &FormState::SineVel, sine::kVelLimit, "1000", 39.3701, Pattern::Fixed1,
-     &Tessomar::VelBounce, inSineMode},
-    {"D", &Tessomar::Displacement, &FormState::SineDisp, sine::kDispLimit, "100", 0.0393701, Pattern::Fixed3,
-     &Tessomar::DispBounce, inSineMode},
-    {"F", &Tessomar::Frequency, &FormState::SineFreq, sine::kFreqLimit, "20000", 0, Pattern::Fixed2,
-     &Tessomar::FreqBounce, inSineMode},
+    {"A", sine::Param::Accel, &Tessomar::Acceleration, &FormState::SineAccel, &Tessomar::AccelBounce, inShockModes},
+    {"V", sine::Param::Vel, &Tessomar::Velocity, &FormState::SineVel, &Tessomar::VelBounce, inSineMode},
+    {"D", sine::Param::Disp, &Tessomar::Displacement, &FormState::SineDisp, &Tessomar::DispBounce, inSineMode},
+    {"F", sine::Param::Freq, &Tessomar::Frequency, &FormState::SineFreq, &Tessomar::FreqBounce, inSineMode},
 }};
 constexpr const FieldRow& kAccel = kFields[0];
 constexpr const FieldRow& kVel = kFields[1];
 constexpr const FieldRow& kDisp = kFields[2];
 constexpr const FieldRow& kFreq = kFields[3];
 
-// Stores the field's number, kept at the precision the field shows. An
-// English entry is rounded at its English pattern and read back. A Metric
-// entry is rounded at the Metric pattern in the unit typed, and only then
-// converted, so the field keeps showing the user's own number in the unit
-// beside it instead of coming back altered by an English rounding.
+// Stores the field's number, kept at the precision the field shows, in the
+// unit system shown.
 void storeEntry(Tessomar& w, const FieldRow& row) {
     tk::TextBox& box = w.*row.box;
-    float& stored = w.fs.*row.stored;
-    // A number too large for a double reads as the largest double, and so
-    // lands on the limit like any other oversized entry.
-    if (std::fabs(num::val(box.Text())) > row.limit) box.setText(row.limitText);
-    const double typed = std::fabs(num::val(box.Text()));
-    if (row.metricFactor != 0 && w.fs.EnglishUnits != kTrue) {
-        box.setText(num::format(typed, kMetricPattern));
-        stored = num::store(num::val(box.Text()) * row.metricFactor);
-        return;
-    }
-    stored = num::store(typed);
-    box.setText(num::format(stored, row.pattern));
-    stored = num::store(num::val(box.Text()));
+    sine::Taken taken = sine::takeEntry(row.param, box.Text(), w.fs.EnglishUnits != kTrue);
+    w.fs.*row.stored = taken.stored;
+    box.setText(std::move(taken.text));
 }
 
 void fieldLostFocus(Tessomar& w, const FieldRow& row) {
@@ -82,14 +58,14 @@ void fieldLostFocus(Tessomar& w, const FieldRow& row) {
         }
     }
     switch (fs.CalcMode) {
-    case 1:
+    case mode::kSine:
         w.UpdateSine();
         break;
-    case 2:
-    case 3:
+    case mode::kHalfSine:
+    case mode::kTerminalPeak:
         w.UpdateShock();
         break;
-    case 0:
+    case mode::kRandom:
         w.UpdateRandom();
         break;
     default:
@@ -114,7 +90,7 @@ constexpr tk::Color kPlainColor = 0xFFFFFF; // a calculated value
 } // namespace
 
 void Tessomar::MarkEntries() {
-    if (fs.CalcMode == 0) {
+    if (fs.CalcMode == mode::kRandom) {
         // Random mode shows results in the first three; Frequency is hidden.
         for (const FieldRow* row : {&kAccel, &kVel, &kDisp}) (this->*row->box).BackColor = kPlainColor;
         return;

@@ -1,7 +1,7 @@
 // The frame: the number rules every field shares (reading a leading number,
 // the display patterns, 32-bit storage), the layout's scaling to the screen
 // and the window's starting state.
-#include "frame/numbers.h"
+#include "calc/numbers.h"
 #include "frame/user.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The integration that leaves no segment out, against Simpson's rule along
 // ln f worked out here, and where the window integrates the whole profile,
 // against the published figures.
-#include "random/exact.h"
+#include "calc/psd_exact.h"
 
 #include <gtest/gtest.h>
 

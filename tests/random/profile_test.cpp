@@ -1,6 +1,6 @@
 // Profiles read from text, pasted into the break-point table and copied out.
+#include "calc/profile.h"
 #include "frame/tessomar.h"
-#include "random/profile.h"
 
 #include <gtest/gtest.h>
 

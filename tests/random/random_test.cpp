@@ -3,9 +3,9 @@
 // scrolling, keys and focus, Delete Break Pt and Clear All) driven as a user
 // drives it. The integrals expected are the closed forms worked out
 // independently at high precision from the same 32-bit inputs.
+#include "calc/psd.h"
+#include "calc/result_text.h"
 #include "frame/tessomar.h"
-#include "random/psd.h"
-#include "random/result_text.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // every one of them whatever the user did.
 #include "reliability/harness.h"
 
-#include "frame/numbers.h"
+#include "calc/numbers.h"
+#include "calc/sine.h"
 #include "frame/tessomar.h"
-#include "sine/relations.h"
 
 #include <algorithm>
 #include <array>
@@ -22,6 +22,7 @@ namespace reliability {
 namespace key = tk::key;
 namespace num = tessomar::num;
 namespace sine = tessomar::sine;
+namespace mode = tessomar::mode;
 using tessomar::kRows;
 
 std::uint32_t Source::pick(std::uint32_t n) {
@@ -118,7 +119,7 @@ public:
         m_allowed.clear();
         m_allowAll = m_edited = false;
         m_focusBefore = dynamic_cast<const tk::TextBox*>(w.focused());
-        const bool random = w.fs.CalcMode == 0;
+        const bool random = w.fs.CalcMode == mode::kRandom;
         const bool shift = s.pick(4) == 0;
         const int roll = s.pick(100);
         const int points = m_keys.empty() && random && !s.pick(6) ? 1 + s.pick(4) * s.pick(5) : 0;
@@ -197,34 +198,37 @@ public:
         const double v = s.SineVel;
         const double d = s.SineDisp;
         const double hz = s.SineFreq;
-        const int mode = s.CalcMode;
+        const int calcMode = s.CalcMode;
         // Float storage keeps about 7 digits; a value clamped at the float
         // range or below its normal range keeps fewer.
         const auto near = [](double got, double want) { return std::fabs(got - want) <= 1e-5 * want; };
         const auto normal = [](double x) { return x >= FLT_MIN && x < FLT_MAX; };
         const bool known = normal(a) && normal(v) && normal(d) && normal(hz);
         const double omega = 2 * std::numbers::pi * hz, g = 9.80665 / 0.0254; // in/s²
-        if (mode == 1 && known && !(near(v, a * g / omega) && near(d, 2 * v / omega)))
+        if (calcMode == mode::kSine && known && !(near(v, a * g / omega) && near(d, 2 * v / omega)))
             fail("sine-relations", "A ", a, ", V ", v, ", D ", d, ", F ", hz);
         const std::string& last = s.LastEntry;
         const std::string& prior = s.PriorEntry;
-        if ((mode == 2 || mode == 3) && known && last.size() == 1 && prior.size() == 1 && last != prior) {
+        if ((calcMode == mode::kHalfSine || calcMode == mode::kTerminalPeak) && known && last.size() == 1 &&
+            prior.size() == 1 && last != prior) {
             std::string others;
             for (const char letter : std::string("AVDF"))
                 if (letter != last[0] && letter != prior[0]) others += letter;
             const sine::Values held{a, v, d, hz};
-            const auto back = sine::shockRelation(*sine::findPair(others.substr(0, 1), others.substr(1)), held,
-                                                  sine::shockReference(mode));
+            const auto back =
+                sine::shockRelation(*sine::findPair(others.substr(0, 1), others.substr(1)), held,
+                                    sine::shockReference(calcMode == mode::kTerminalPeak ? sine::Pulse::TerminalPeak
+                                                                                         : sine::Pulse::HalfSine));
             if (!near(back.first.value, held.get(back.first.param)) ||
                 !near(back.second.value, held.get(back.second.param)))
-                fail("sine-relations", "mode ", mode, ": A ", a, ", V ", v, ", D ", d, ", T ", hz);
+                fail("sine-relations", "mode ", calcMode, ": A ", a, ", V ", v, ", D ", d, ", T ", hz);
         }
         const auto entry = [](const std::string& e) { return e == "" || e == "A" || e == "V" || e == "D" || e == "F"; };
-        if (mode < 0 || mode > 3 || s.EntryPending < -1 || s.EntryPending > 0 || s.EnglishUnits < -1 ||
-            s.EnglishUnits > 0 || !entry(s.LastEntry) || !entry(s.PriorEntry) ||
+        if (calcMode < mode::kRandom || calcMode > mode::kTerminalPeak || s.EntryPending < -1 || s.EntryPending > 0 ||
+            s.EnglishUnits < -1 || s.EnglishUnits > 0 || !entry(s.LastEntry) || !entry(s.PriorEntry) ||
             (s.LastEntry != "" && s.LastEntry == s.PriorEntry) || s.EditRow < 0 || s.EditRow >= kRows ||
             s.FocusRow < 0 || s.FocusRow >= kRows)
-            fail("mode-state", mode, " ", s.EntryPending, " ", s.EnglishUnits, " ", s.LastEntry, s.PriorEntry);
+            fail("mode-state", calcMode, " ", s.EntryPending, " ", s.EnglishUnits, " ", s.LastEntry, s.PriorEntry);
         // No box shows "nan", "inf" (as the number formatting spells them) or
         // a runaway string of digits, unless the user typed it.
         for (const tk::Control* c : w.controls()) {
@@ -234,9 +238,9 @@ public:
                 fail("shown-text", box->name(), " shows \"", box->Text(), "\"");
         }
         const bool english = s.EnglishUnits == -1;
-        const bool random = mode == 0;
-        const bool sine = mode == 1;
-        const bool shock = mode == 2 || mode == 3;
+        const bool random = calcMode == mode::kRandom;
+        const bool sine = calcMode == mode::kSine;
+        const bool shock = calcMode == mode::kHalfSine || calcMode == mode::kTerminalPeak;
         // The value fields show the stored values in the current units; on the
         // Random screen the results, blank while the table is edited. A value
         // entered in Metric may show as typed, within its last digit.
@@ -268,7 +272,7 @@ public:
             seen = seen || hit(w, in->Left + in->Width * (1 + i % 3) / 4, in->Top + visible * (1 + i / 3) / 4) == in;
         if (!seen) fail("focus-in-sight", in->name(), " has the focus out of sight");
         const float height = num::store((random || (shock && w.ShockHelp.Visible) ? 7470 : 4210) * s.ScaleFactor);
-        if (std::fabs(w.Height - height) > 1) fail("window-height", w.Height, " in mode ", mode);
+        if (std::fabs(w.Height - height) > 1) fail("window-height", w.Height, " in mode ", calcMode);
         // Green for the last entry, yellow for the one before, white for the rest.
         const auto colour = [&](const tk::TextBox& box, const char* e) {
             return box.BackColor == (s.LastEntry == e && !random    ? 0xDDFFDBu
@@ -284,7 +288,7 @@ public:
             {current(w.SineButton, sine) && current(w.RandomButton, random) && current(w.ShockButton, shock),
              "mode buttons"},
             {w.AccelButton.Visible == shock &&
-                 (!shock || w.AccelButton.Caption == (mode == 2 ? "Half Sine Accl" : "Term Pk Accl")),
+                 (!shock || w.AccelButton.Caption == (calcMode == mode::kHalfSine ? "Half Sine Accl" : "Term Pk Accl")),
              "AccelButton"},
             {w.Frequency.Visible != random && w.DelBut.Visible == random && w.ClearBut.Visible == random &&
                  w.Acceleration.Locked == random && w.Velocity.Locked == random && w.Displacement.Locked == random,
@@ -301,7 +305,7 @@ public:
                  (random || colour(w.Frequency, "F")),
              "field colours of the entry history"}};
         for (const auto& [holds, what] : layout)
-            if (!holds) fail("layout", what, " in mode ", mode);
+            if (!holds) fail("layout", what, " in mode ", calcMode);
         return std::exchange(m_found, {});
     }
 

@@ -1,7 +1,7 @@
 // The sine and shock relations; a value's way from key to result, the entry
 // history with its colours, and where Enter, Tab and clicks leave the focus.
+#include "calc/sine.h"
 #include "frame/user.h"
-#include "sine/relations.h"
 
 #include <gtest/gtest.h>
 
@@ -119,7 +119,10 @@ const Scenario kScenarios[] = {
     // goes in, and the number read stops at it.
     {"EscapeMakesNoEntry", "A10\r F100\r V\x1b>", "10.00|6.1|0.020|100.00 YWWG Displacement*"},
     {"CutOfNothingMakesNoEntry", "A10\r F100\r V$\x18>", "10.00|6.1|0.020|100.00 YWWG Displacement*"},
-    {"CharacterBeyondAsciiEndsTheNumber", "A10\r F100\r V\xb5" "5>", "10.00|6.1|0.020|100.00 YWWG Displacement*"},
+    {"CharacterBeyondAsciiEndsTheNumber",
+     "A10\r F100\r V\xb5"
+     "5>",
+     "10.00|6.1|0.020|100.00 YWWG Displacement*"},
 };
 INSTANTIATE_TEST_SUITE_P(Entries, Sine, testing::ValuesIn(kScenarios),
                          [](const auto& info) { return std::string(info.param.name); });

@@ -1,6 +1,7 @@
-#include "random/result_text.h"
+#include "calc/result_text.h"
 
-#include "frame/numbers.h"
+#include "calc/numbers.h"
+#include "calc/units.h"
 
 #include <cmath>
 
@@ -8,8 +9,8 @@ namespace tessomar::psd {
 
 namespace {
 
-constexpr double kMetersPerInch = 0.0254;
-constexpr double kMmPerInch = 25.4;
+using units::kMetersPerInch;
+using units::kMmPerInch;
 
 // A 32-bit result carries about seven significant digits: past 1e15 its text
 // would be mostly noise, and only frequencies far below what the table can

@@ -1,4 +1,6 @@
-#include "sine/relations.h"
+#include "calc/sine.h"
+
+#include "calc/units.h"
 
 #include <array>
 #include <cmath>
@@ -16,6 +18,7 @@ constexpr double kVelocityFactor = 61.4478137; // 386.088 / (2 pi)
 constexpr double kDispFactor = 19.559447;      // 386.088 / (2 pi^2)
 constexpr double kRootVel = 13.894027;         // sqrt(193.044)
 constexpr double kRootFreq = 4.4226063;        // sqrt(2 * 386.088) / (2 pi)
+static_assert(kHalfGravity == units::kGravityInPerSec2 / 2);
 
 // Reference pulse: 10 g, 10 msec.
 constexpr double kA0 = 10;
@@ -86,7 +89,7 @@ Results sineRelation(Pair pair, const Values& v) {
     return {};
 }
 
-const ShockReference& shockReference(int calcMode) { return calcMode == 3 ? kTerminalPeak : kHalfSine; }
+const ShockReference& shockReference(Pulse pulse) { return pulse == Pulse::TerminalPeak ? kTerminalPeak : kHalfSine; }
 
 // Velocity scales with amplitude times duration, displacement with amplitude
 // times duration squared: with the ratios below, v = a t and d = a t^2.

@@ -1,4 +1,4 @@
-#include "frame/numbers.h"
+#include "calc/numbers.h"
 
 #include <cfloat>
 #include <charconv>

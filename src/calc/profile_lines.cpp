@@ -1,4 +1,4 @@
-#include "random/profile_lines.h"
+#include "calc/profile_lines.h"
 
 #include <algorithm>
 

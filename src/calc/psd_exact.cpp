@@ -1,6 +1,6 @@
-#include "random/exact.h"
+#include "calc/psd_exact.h"
 
-#include "random/psd.h"
+#include "calc/psd.h"
 
 #include <cmath>
 

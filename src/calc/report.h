@@ -1,7 +1,6 @@
 #pragma once
 
-#include "frame/form_state.h"
-#include "random/psd.h"
+#include "calc/psd.h"
 
 #include <optional>
 #include <string>
@@ -27,9 +26,10 @@ struct BreakPointReport {
     float grms = 0, vel = 0, disp = 0;
 };
 
-// The shares come from the integration itself, run on a copy of the filled
+// The report of a table's columns (entries 1 to 50, in any order). The
+// shares come from the integration itself, run on a copy of the filled
 // entries, so they add up to what the window shows.
-BreakPointReport breakPointReport(const FormState& fs);
+BreakPointReport breakPointReport(const psd::Column& freq, const psd::Column& psd);
 
 // A row's texts through the table's patterns; slope and share are empty
 // where the row has none, and a segment left out says so in place of its

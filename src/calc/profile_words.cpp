@@ -1,6 +1,6 @@
-#include "random/profile_words.h"
+#include "calc/profile_words.h"
 
-#include "frame/numbers.h"
+#include "calc/numbers.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "random/profile_words.h"
+#include "calc/profile_words.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
-#include "random/profile.h"
+#include "calc/profile.h"
 
-#include "random/profile_lines.h"
+#include "calc/profile_lines.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,18 +1,17 @@
-#include "random/report.h"
+#include "calc/report.h"
 
-#include "frame/numbers.h"
-#include "random/entries.h"
-#include "random/profile.h"
-#include "random/result_text.h"
+#include "calc/numbers.h"
+#include "calc/profile.h"
+#include "calc/result_text.h"
 
 #include <cmath>
 
 namespace tessomar {
 
-BreakPointReport breakPointReport(const FormState& fs) {
+BreakPointReport breakPointReport(const psd::Column& entryFreq, const psd::Column& entryPsd) {
     // The integration's own run on a copy of the table: the same sort, the
     // same entries, the same stand-in for a PSD of 0.
-    psd::Column freq = fs.BkFreq, level = fs.BkPsd;
+    psd::Column freq = entryFreq, level = entryPsd;
     psd::sortBreakPoints(freq, level);
     psd::Segments segments;
     const psd::Sums sums = psd::integrate(freq, level, &segments);
@@ -23,7 +22,7 @@ BreakPointReport breakPointReport(const FormState& fs) {
 
     BreakPointReport report{{}, results.grms, results.vel, results.disp};
     int count = 0;
-    while (count < entries::kLastEntry && freq[count + 1] != 0) ++count;
+    while (count < psd::kLastEntry && freq[count + 1] != 0) ++count;
     for (int i = 1; i <= count; ++i) {
         BreakPointRow row{freq[i], level[i], {}, {}, psd::Gap::None};
         if (i < count) {

@@ -53,8 +53,8 @@ struct ShockReference {
 inline constexpr ShockReference kHalfSine{10.2287, 0.125};
 inline constexpr ShockReference kTerminalPeak{8.044, 0.069};
 
-// Terminal peak in mode 3, half sine in every other mode.
-const ShockReference& shockReference(int calcMode);
+enum class Pulse { HalfSine, TerminalPeak };
+const ShockReference& shockReference(Pulse pulse);
 
 Results shockRelation(Pair pair, const Values& v, const ShockReference& ref);
 

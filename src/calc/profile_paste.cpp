@@ -1,5 +1,5 @@
-#include "random/profile.h"
-#include "random/profile_words.h"
+#include "calc/profile.h"
+#include "calc/profile_words.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "random/psd.h"
+#include "calc/psd.h"
 
 #include <cfloat>
 #include <cmath>
