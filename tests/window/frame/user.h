@@ -3,6 +3,7 @@
 // A window as the user first sees it, and a user who drives it.
 #include "frame/tessomar.h"
 
+#include <array>
 #include <cmath>
 #include <sstream>
 #include <string>
@@ -47,20 +48,33 @@ inline void run(tessomar::Tessomar& w, const std::string& script) {
     for (std::string t; std::getline(in, t, ' ');) step(w, t);
 }
 
-// The four fields' texts, their colours (G pale green: entered last, Y pale
-// yellow: entered before, W white: calculated) and the focus, "*" when the
-// first ten characters of its text are selected.
-inline std::string shown(tessomar::Tessomar& w) {
-    std::string texts, colours;
+// The four fields' texts, in the order A, V, D, F.
+inline std::array<std::string, 4> texts(tessomar::Tessomar& w) {
+    return {w.Acceleration.Text(), w.Velocity.Text(), w.Displacement.Text(), w.Frequency.Text()};
+}
+
+// Their colours: G pale green (entered last), Y pale yellow (entered
+// before), W white (calculated).
+inline std::string colours(tessomar::Tessomar& w) {
+    std::string out;
     for (char letter : std::string("AVDF")) {
-        const tk::TextBox& box = field(w, letter);
-        texts += box.Text() + (letter == 'F' ? " " : "|");
-        const tk::Color c = box.BackColor;
-        colours += c == 0xDDFFDB ? 'G' : c == 0xE1FFFD ? 'Y' : c == 0xFFFFFF ? 'W' : '?';
+        const tk::Color c = field(w, letter).BackColor;
+        out += c == 0xDDFFDB ? 'G' : c == 0xE1FFFD ? 'Y' : c == 0xFFFFFF ? 'W' : '?';
     }
+    return out;
+}
+
+// The focused control, "*" when the first ten characters of its text are selected.
+inline std::string focus(tessomar::Tessomar& w) {
     const auto* box = dynamic_cast<const tk::TextBox*>(w.focused());
     const bool selected = box && box->SelStart() == 0 && box->SelLength() == std::min<int>(10, box->Text().size());
-    return texts + colours + " " + (w.focused() ? w.focused()->name() : "") + (selected && box->SelLength() ? "*" : "");
+    return (w.focused() ? w.focused()->name() : "") + (selected && box->SelLength() ? "*" : "");
+}
+
+// All three as "A|V|D|F COLOURS FOCUS".
+inline std::string shown(tessomar::Tessomar& w) {
+    const auto t = texts(w);
+    return t[0] + "|" + t[1] + "|" + t[2] + "|" + t[3] + " " + colours(w) + " " + focus(w);
 }
 
 // What a mode selection sets: the mode and entry history; the lit mode button
