@@ -11,7 +11,6 @@
 // which entries count as points, and where a profile may go.
 namespace tessomar::table {
 
-using psd::kFirstEntry;
 using psd::kLastEntry;
 
 // The tests of one break point, on the stored values; the thresholds are

@@ -90,13 +90,6 @@ std::string letterList(std::string_view letters) {
     return std::string(1, letters[0]) + ", " + letters[1] + ", " + letters[2] + " or " + letters[3];
 }
 
-// "stroke, velocity, sine-force, random-force, mass".
-std::string keyList() {
-    std::string out;
-    for (const Rating& r : kRatings) out += (out.empty() ? "" : ", ") + std::string(r.key);
-    return out;
-}
-
 // Units are matched without regard to case: MM, Hz and hz alike.
 const UnitRow* findUnit(const std::vector<UnitRow>& units, std::string_view given) {
     for (const UnitRow& u : units) {
@@ -246,6 +239,8 @@ bool Parser::entry(const std::string& word, const CommandRow& command) {
 }
 
 bool Parser::shakerRatings(const std::string& ratings) {
+    std::string keyList; // "stroke, velocity, sine-force, random-force, mass"
+    for (const std::string& key : ratingKeys()) keyList += (keyList.empty() ? "" : ", ") + key;
     shaker::Shaker s;
     bool seen[5] = {};
     for (std::size_t from = 0; from <= ratings.size();) {
@@ -260,7 +255,7 @@ bool Parser::shakerRatings(const std::string& ratings) {
         if (key == "force")
             return fail("--shaker", item + ": say which force, sine-force= (peak) or random-force= (rms)");
         if (k == kRatings.size())
-            return fail("--shaker", "unknown rating " + (item.empty() ? "\"\"" : item) + " (" + keyList() + ")");
+            return fail("--shaker", "unknown rating " + (item.empty() ? "\"\"" : item) + " (" + keyList + ")");
         if (seen[k]) return fail("--shaker", key + " given twice");
         seen[k] = true;
         if (eq == std::string::npos || eq + 1 == item.size()) return fail("--shaker", item + ": missing value");

@@ -108,6 +108,10 @@ const Case kCases[] = {
      "exact (values as given, in double precision, every segment integrated)|"
      "01 100 1 -498.54 100.0|Acceleration 0.779419 g rms"},
     {"--exact random p.txt", "20.1234567 0.0123456789\n2000 0.01\n", 0, "01 20.1235 0.0123457"}, // 6 digits
+    // 3 sigma: 3 g / (2 pi) sqrt(P (1/f1 - 1/f2)) and 6 g / (2 pi)² sqrt(P (1/f1³ - 1/f2³) / 3), g = 386.088 in/s².
+    {"--exact random p.txt", "20 0.04\n2000 0.04\n", 0,
+     "Velocity, 3 sigma 8.20277 ips pk 0.20835 m/s pk|Displacement, 3 sigma 0.0757534 in p-p 1.92414 mm p-p"},
+    {"--exact random p.txt", kPublished2, 0, "01 20 0.0100475 3.00 4.1\n02 80 0.04 0.00 29.4"},
     {"--json --exact random p.txt", kSkirts, 0, R"("exact": true,|"left_out": null}|"warnings": []|)"},
     {"--json random p.txt", kSkirts, 0,
      R"("exact": false,|"left_out": "slope steeper than 903 dB/oct"}|"warnings": [)"
