@@ -120,6 +120,11 @@ const Case kCases[] = {
      R"("rating": 0.01, "unit": "in", "margin": -359.7|"exceeded": true}|"exceeded": false}|)"
      "\"exceeded\": true\n }"},
     {"random p.txt", points(50), 0, "50 500.00 0.010000"},
+    {"", "", 2, "tessomar-calc: no command: give sine, shock or random (see --help)"},
+    {"foo A=1", "", 2, "tessomar-calc: foo: unknown command (sine, shock or random)"},
+    {"--exact shock half-sine A=5 T=30000", "", 2,
+     "tessomar-calc: shock: T=30000 is above the field's limit, 20000 ms (--exact takes values as given or not at "
+     "all)"},
     {"sine A=5 X=3", "", 2, "tessomar-calc: sine: unknown parameter X=3 (A, V, D or F)"},
     {"shock half-sine A=5", "", 2, "tessomar-calc: shock: give exactly two of A, V, D or T, not 1"},
     {"sine A=5 a=6", "", 2, "tessomar-calc: sine: A given twice"},

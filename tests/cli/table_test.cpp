@@ -52,6 +52,25 @@ std::vector<std::string> section(const std::string& name) {
     return lines;
 }
 
+// --help gives each command's synopsis on two lines, the second under the
+// first option, and no line passes 80 columns.
+TEST(Usage, GivesEachCommandsSynopsisAlignedWithinEightyColumns) {
+    std::istringstream in(usage());
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+        EXPECT_LE(line.size(), 80u) << line;
+        lines.push_back(line);
+    }
+    const auto squeezed = [](const std::string& s) { return std::regex_replace(s, std::regex(" +"), " "); };
+    for (std::size_t i = 0; i < commands().size(); ++i) {
+        const std::string& first = lines.at(2 * i);
+        const std::string& second = lines.at(2 * i + 1);
+        EXPECT_EQ(second.find_first_not_of(' '), first.find('[')) << second;
+        const std::size_t program = first.find("tessomar-calc");
+        EXPECT_EQ(squeezed(first.substr(program) + second), "tessomar-calc " + synopsis(commands()[i]));
+    }
+}
+
 TEST(Manual, GivesEachCommandsSynopsis) {
     std::vector<std::string> synopses(1);
     for (const std::string& line : section("SYNOPSIS")) {
