@@ -138,10 +138,10 @@ void modeSwitch(benchmark::State& state, tk::CommandButton Tessomar::*first, tk:
 }
 
 void ModeSwitchSineRandom(benchmark::State& state) {
-    modeSwitch(state, &Tessomar::RandomButton, &Tessomar::SineButton, 0, 1);
+    modeSwitch(state, &Tessomar::RandomButton, &Tessomar::SineButton, tessomar::mode::kRandom, tessomar::mode::kSine);
 }
 void ModeSwitchSineShock(benchmark::State& state) {
-    modeSwitch(state, &Tessomar::ShockButton, &Tessomar::SineButton, 2, 1);
+    modeSwitch(state, &Tessomar::ShockButton, &Tessomar::SineButton, tessomar::mode::kHalfSine, tessomar::mode::kSine);
 }
 
 BENCHMARK(TypeCharacterInSineField);

@@ -1,5 +1,5 @@
 // The leading-number reader and the display patterns on any bytes.
-#include "frame/numbers.h"
+#include "calc/numbers.h"
 
 #include <cfloat>
 #include <cmath>

@@ -4,9 +4,9 @@
 // table's range and reads back the same once written out; a value is one
 // run of the text's digits; a refusal names a line of the text; a paste
 // the window refuses changes nothing.
-#include "frame/numbers.h"
+#include "calc/numbers.h"
+#include "calc/profile.h"
 #include "frame/tessomar.h"
-#include "random/profile.h"
 
 #include <cctype>
 #include <cmath>

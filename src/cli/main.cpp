@@ -71,12 +71,13 @@ int main(int argc, char** argv) {
     const Outcome o = run(args, readFile);
     std::string error;
     if (!o.plotPath.empty() && !writeWhole(o.plotPath, o.plot, error)) {
-        std::fprintf(stderr, "tessomar-calc: %s: cannot write the plot: %s\n", o.plotPath.c_str(), error.c_str());
+        std::fputs(errorLine({o.plotPath, "cannot write the plot: " + error}).c_str(), stderr);
         return kBadInput;
     }
     std::fputs(o.err.c_str(), stderr);
     if (!writeOut(o.out)) {
-        std::fprintf(stderr, "tessomar-calc: cannot write to standard output: %s\n", std::strerror(errno));
+        const std::string reason = std::strerror(errno);
+        std::fputs(errorLine({"", "cannot write to standard output: " + reason}).c_str(), stderr);
         return kBadInput;
     }
     return o.code;

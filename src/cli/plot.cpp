@@ -1,6 +1,6 @@
 #include "cli/plot.h"
 
-#include "cli/output.h"
+#include "cli/random.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/calc.h"
+#include "cli/random.h"
 
 #include <string>
 

@@ -116,7 +116,7 @@ bool MainWindow::handleKey(QKeyEvent* e) {
         m_core.pasteKey(clipboard->text().toStdString());
         break;
     case KeyAction::CopyTable:
-        if (m_core.fs.CalcMode == 0) copyTable();
+        if (m_core.fs.CalcMode == mode::kRandom) copyTable();
         break;
     case KeyAction::Undo:
         m_core.undo();
@@ -206,7 +206,7 @@ void MainWindow::showContextMenu(Binding& b, QPoint globalPos) {
     all->setEnabled(!box.Text().empty());
     QAction* table = nullptr;
     QAction* undo = nullptr;
-    if (m_core.fs.CalcMode == 0) {
+    if (m_core.fs.CalcMode == mode::kRandom) {
         menu.addSeparator();
         table = menu.addAction(QStringLiteral("Copy &break points and results\tCtrl+Shift+C"));
     }

@@ -108,6 +108,10 @@ const Case kCases[] = {
      "exact (values as given, in double precision, every segment integrated)|"
      "01 100 1 -498.54 100.0|Acceleration 0.779419 g rms"},
     {"--exact random p.txt", "20.1234567 0.0123456789\n2000 0.01\n", 0, "01 20.1235 0.0123457"}, // 6 digits
+    // 3 sigma: 3 g / (2 pi) sqrt(P (1/f1 - 1/f2)) and 6 g / (2 pi)² sqrt(P (1/f1³ - 1/f2³) / 3), g = 386.088 in/s².
+    {"--exact random p.txt", "20 0.04\n2000 0.04\n", 0,
+     "Velocity, 3 sigma 8.20277 ips pk 0.20835 m/s pk|Displacement, 3 sigma 0.0757534 in p-p 1.92414 mm p-p"},
+    {"--exact random p.txt", kPublished2, 0, "01 20 0.0100475 3.00 4.1\n02 80 0.04 0.00 29.4"},
     {"--json --exact random p.txt", kSkirts, 0, R"("exact": true,|"left_out": null}|"warnings": []|)"},
     {"--json random p.txt", kSkirts, 0,
      R"("exact": false,|"left_out": "slope steeper than 903 dB/oct"}|"warnings": [)"
@@ -116,21 +120,29 @@ const Case kCases[] = {
      R"("rating": 0.01, "unit": "in", "margin": -359.7|"exceeded": true}|"exceeded": false}|)"
      "\"exceeded\": true\n }"},
     {"random p.txt", points(50), 0, "50 500.00 0.010000"},
+    {"", "", 2, "tessomar-calc: no command: give sine, shock or random (see --help)"},
+    {"foo A=1", "", 2, "tessomar-calc: foo: unknown command (sine, shock or random)"},
+    {"--exact shock half-sine A=5 T=30000", "", 2,
+     "tessomar-calc: shock: T=30000 is above the field's limit, 20000 ms (--exact takes values as given or not at "
+     "all)"},
     {"sine A=5 X=3", "", 2, "tessomar-calc: sine: unknown parameter X=3 (A, V, D or F)"},
     {"shock half-sine A=5", "", 2, "tessomar-calc: shock: give exactly two of A, V, D or T, not 1"},
     {"sine A=5 a=6", "", 2, "tessomar-calc: sine: A given twice"},
     {"sine A=5 V=fast", "", 2, "tessomar-calc: sine: V=fast: not a number"},
     {"sine A= F=1", "", 2, "tessomar-calc: sine: A=: missing value"},
-    {"--sigma 2 sine A=1 F=1", "", 2, "tessomar-calc: --sigma applies to random only"},
-    {"random p.txt --sigma", "", 2, "tessomar-calc: --sigma needs a value"},
+    {"--sigma 2 sine A=1 F=1", "", 2, "tessomar-calc: --sigma: applies to random only"},
+    {"random p.txt --sigma", "", 2, "tessomar-calc: --sigma: needs a value"},
     {"--shaker stroke=2in sine A=1 F=1", "", 2, "tessomar-calc: --shaker: give at least stroke and velocity"},
     {"--shaker stroke=,velocity=70ips sine A=1 F=1", "", 2, "tessomar-calc: --shaker: stroke=: missing value"},
-    {"random p.txt", "20 0.01\n80 zz 0.04\n", 2, "p.txt:2: 80 zz 0.04: zz beside the numbers, and no frequency in Hz"},
-    {"random -", "20-80 Hz +3 dB/oct\n", 2, "<stdin>:1: 20-80 Hz +3 dB/oct: slope not anchored to a level"},
-    {"random p.txt", "20 0.01\n", 2, "p.txt: one break point; a profile needs two break points"},
-    {"random p.txt", "Random profile\n" + points(51), 2, "p.txt:52: 51 break points, more than the table's 50"},
+    {"random p.txt", "20 0.01\n80 zz 0.04\n", 2,
+     "tessomar-calc: p.txt:2: 80 zz 0.04: zz beside the numbers, and no frequency in Hz"},
+    {"random -", "20-80 Hz +3 dB/oct\n", 2,
+     "tessomar-calc: <stdin>:1: 20-80 Hz +3 dB/oct: slope not anchored to a level"},
+    {"random p.txt", "20 0.01\n", 2, "tessomar-calc: p.txt: one break point; a profile needs two break points"},
+    {"random p.txt", "Random profile\n" + points(51), 2,
+     "tessomar-calc: p.txt:52: 51 break points, more than the table's 50"},
     {"random missing", "", 2, "tessomar-calc: missing: cannot read: No such file or directory"},
-    {"--plot p.svg sine A=1 F=1", "", 2, "tessomar-calc: --plot applies to random only"},
+    {"--plot p.svg sine A=1 F=1", "", 2, "tessomar-calc: --plot: applies to random only"},
     {"--plot p.png random p.txt", "", 2,
      "tessomar-calc: --plot p.png: the plot is SVG, give a name ending in .svg (or - for standard output)"},
     {"--sigma 1001 random p.txt", "", 2, "tessomar-calc: --sigma 1001: give a number above 0, at most 1000"},
@@ -301,21 +313,73 @@ TEST(Plot, PutsEachPointOnTheLogScaleOfItsAxes) {
     EXPECT_EQ(numbers(o.out, ">Acceleration PSD, ([0-9.]+) g rms<"), numbers(o.err, "Acceleration +([0-9.]+) g rms"));
 }
 
-// Each stored value of a window into which the profile was typed, a value
-// and Enter a box, and the value the command line prints for it in JSON.
+// A stored value of a window and the value the command line prints for it in JSON.
 void expectSameBits(float window, const std::string& printed) {
     EXPECT_EQ(std::bit_cast<std::uint32_t>(window), std::bit_cast<std::uint32_t>(std::strtof(printed.c_str(), nullptr)))
         << window << " printed as " << printed;
 }
 
-std::vector<std::string> valuesOf(const std::string& json, const std::string& key) {
-    const std::regex value("\"" + key + "\": \\{\"value\": ([^,]+)");
+// Each "key": {"value": V, "text": T} of the JSON in order: capture 1 is V, 2 is T.
+std::vector<std::string> capturesOf(const std::string& json, const std::string& key, int capture) {
+    const std::regex value("\"" + key + "\": \\{\"value\": ([^,]+), \"text\": \"([^\"]*)\"");
     std::vector<std::string> out;
     for (auto it = std::sregex_iterator(json.begin(), json.end(), value); it != std::sregex_iterator(); ++it)
-        out.push_back((*it)[1]);
+        out.push_back((*it)[capture]);
     return out;
 }
+std::vector<std::string> valuesOf(const std::string& json, const std::string& key) { return capturesOf(json, key, 1); }
 
+// Two of the four values typed into a started window, a value and Enter a
+// field, Metric units chosen first for a value in m/s or mm, as the command
+// line types them: each stored value bit for bit, and every field's text in
+// both unit systems. A value the field stores as 0 stops both.
+TEST(WindowAndCommandLine, AgreeBitForBitOnSeededEntries) {
+    std::mt19937 random(21);
+    std::uniform_real_distribution<double> logValue(-3.5, 5);
+    std::uniform_int_distribution<int> pick(0, 3), digits(1, 9), coin(0, 1);
+    const char* shapes[] = {"sine", "shock half-sine", "shock terminal-peak"};
+    for (int run = 0; run < 90; ++run) {
+        const int shape = run % 3;
+        const char* letters = shape ? "AVDT" : "AVDF";
+        auto w = std::make_unique<tessomar::Tessomar>();
+        w->load();
+        w->activate();
+        if (shape) w->click(w->ShockButton);
+        if (shape == 2) w->click(w->AccelButton);
+        tk::TextBox* fields[] = {&w->Acceleration, &w->Velocity, &w->Displacement, &w->Frequency};
+        const float* stored[] = {&w->fs.SineAccel, &w->fs.SineVel, &w->fs.SineDisp, &w->fs.SineFreq};
+        std::string line = shapes[shape];
+        bool zero = false;
+        for (int first = pick(random), i = 0, k = first; i < 2; ++i, k = (first + 1 + pick(random) % 3) % 4) {
+            char number[32];
+            std::snprintf(number, sizeof number, "%.*g", digits(random), std::pow(10, logValue(random)));
+            const bool metric = (k == 1 || k == 2) && coin(random);
+            line += std::string(" ") + letters[k] + "=" + number + (metric ? (k == 1 ? "m/s" : "mm") : "");
+            if ((w->fs.EnglishUnits != tessomar::kTrue) != metric) w->click(metric ? w->MetricBut : w->EnglishBut);
+            w->clickText(*fields[k], 0);
+            w->selectAll();
+            for (const char* c = number; *c; ++c) w->keyPress(*c);
+            w->keyPress(13);
+            zero = zero || *stored[k] == 0;
+        }
+        const Outcome o = runLine("--json " + line, "");
+        ASSERT_EQ(o.code, zero ? 2 : 0) << line << "\n" << o.err;
+        if (zero) continue;
+        const char* keys[] = {"acceleration", "velocity", "displacement", shape ? "duration" : "frequency"};
+        for (int k = 0; k < 4; ++k) {
+            SCOPED_TRACE(line + ": " + keys[k]);
+            expectSameBits(*stored[k], valuesOf(o.out, keys[k]).at(0));
+            const auto texts = capturesOf(o.out, keys[k], 2);
+            w->click(w->EnglishBut);
+            EXPECT_EQ(fields[k]->Text(), texts.at(0));
+            w->click(w->MetricBut);
+            EXPECT_EQ(fields[k]->Text(), texts.at(1));
+        }
+    }
+}
+
+// A profile typed into the window, a value and Enter a box: each break point
+// and result stored bit for bit.
 TEST(WindowAndCommandLine, AgreeBitForBitOnSeededProfiles) {
     std::mt19937 random(15);
     std::uniform_real_distribution<double> logFreq(0, 4.2), logPsd(-5, 1);

@@ -1,0 +1,29 @@
+#include "calc/shaker.h"
+
+#include "calc/units.h"
+
+namespace tessomar::shaker {
+
+Demand sineDemand(double accel, double vel, double disp) { return {disp, vel, accel * units::kStandardGravity, false}; }
+
+Demand randomDemand(double grms, double vel, double disp) { return {disp, vel, grms * units::kStandardGravity, true}; }
+
+Check check(const Shaker& shaker, const Demand& d) {
+    Check out;
+    auto add = [&](const char* name, double demandBase, const Quantity& rating) {
+        Margin m{name, demandBase * rating.perBase, rating.value, rating.unit};
+        if (rating.unit == "in") m.pattern = num::Pattern::Fixed3;
+        if (rating.unit == "ips") m.pattern = num::Pattern::Fixed1;
+        m.percent = 100 * (m.rating - m.demand) / m.rating;
+        m.exceeded = m.demand > m.rating;
+        out.margins.push_back(m);
+    };
+    add("stroke", d.disp, shaker.stroke);
+    add("velocity", d.vel, shaker.velocity);
+    const auto& force = d.random ? shaker.randomForce : shaker.sineForce;
+    if (force) add(d.random ? "random-force" : "sine-force", shaker.mass->base() * d.forcePerKg, *force);
+    out.forceOfOtherKind = !force && (d.random ? shaker.sineForce : shaker.randomForce);
+    return out;
+}
+
+} // namespace tessomar::shaker

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "calc/shaker.h"
+#include "calc/sine.h"
+#include "cli/outcome.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tessomar::cli {
+
+enum class Command { Sine, Shock, Random };
+
+// One value for a sine or shock field, as given on the command line.
+struct Entry {
+    char letter = 'A';   // A, V, D, or F (the duration T in the shock modes)
+    std::string given;   // "V=0.1m/s", for messages
+    std::string number;  // "0.1": what is typed into the field
+    double value = 0;    // the number, in the unit given
+    bool metric = false; // m/s or mm: typed with Metric units shown
+};
+
+struct Request {
+    Command command = Command::Sine;
+    sine::Pulse pulse = sine::Pulse::HalfSine;
+    std::vector<Entry> entries; // two, sine and shock
+    std::string profile;        // a path, or "-" for standard input
+    double sigma = 3;
+    std::optional<shaker::Shaker> shaker;
+    std::string plot; // an SVG path, "-" for standard output, or empty
+    bool json = false;
+    bool exact = false; // values as given, in double precision
+    bool help = false;
+};
+
+// A request, or what is wrong with the arguments.
+struct Parsed {
+    Request request;
+    std::optional<Error> error;
+    bool ok() const { return !error; }
+};
+
+Parsed parse(const std::vector<std::string>& args);
+
+// A plain decimal number with an optional exponent, and what follows it.
+struct NumberAndUnit {
+    double value = 0;
+    std::string_view number, unit;
+};
+std::optional<NumberAndUnit> splitNumber(std::string_view text);
+
+// The shaker's ratings by the key they are given with, in the order the
+// help and the completion list them.
+std::vector<std::string> ratingKeys();
+
+} // namespace tessomar::cli

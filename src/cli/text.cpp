@@ -1,0 +1,130 @@
+#include "cli/text.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace tessomar::cli {
+
+namespace {
+
+template <class T> std::string shortestOf(T value) {
+    char buf[64];
+    const auto end = std::to_chars(buf, buf + sizeof buf, value).ptr;
+    return std::string(buf, end);
+}
+
+// Width on a terminal: UTF-8 continuation bytes take no column.
+std::size_t columns(const std::string& s) {
+    std::size_t n = 0;
+    for (char c : s) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return n;
+}
+
+// "Stroke", "Random force (45 kg)".
+std::string marginLabel(const Request& r, const shaker::Margin& m) {
+    std::string label = m.name;
+    label[0] = static_cast<char>(label[0] - 'a' + 'A');
+    if (label.find('-') != std::string::npos) label[label.find('-')] = ' ';
+    if (r.shaker->mass && m.name.find("force") != std::string::npos)
+        label += " (" + shortest(r.shaker->mass->value) + " " + r.shaker->mass->unit + ")";
+    return label;
+}
+
+// "0.000" and "-0.0" read as nothing at all.
+bool readsAsZero(const std::string& text) { return text.find_first_of("123456789") == std::string::npos; }
+
+} // namespace
+
+std::string table(const std::vector<Cells>& rows, std::string_view align) {
+    std::vector<std::size_t> width(align.size(), 0);
+    for (const Cells& r : rows)
+        for (std::size_t i = 0; i < r.size(); ++i) width[i] = std::max(width[i], columns(r[i]));
+    std::string out;
+    for (const Cells& r : rows) {
+        std::string line;
+        for (std::size_t i = 0; i < r.size(); ++i) {
+            const std::string pad(width[i] - columns(r[i]), ' ');
+            line += (i ? "  " : "") + (align[i] == 'r' ? pad + r[i] : r[i] + pad);
+        }
+        while (!line.empty() && line.back() == ' ') line.pop_back();
+        out += line + '\n';
+    }
+    return out;
+}
+
+std::string shortest(double value) { return shortestOf(value); }
+std::string shortest(float value) { return shortestOf(value); }
+
+std::string significant(double value, int digits) {
+    if (value == 0 || !std::isfinite(value)) return shortestOf(value);
+    const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(value))));
+    char buf[64];
+    std::to_chars_result r;
+    if (magnitude < -6 || magnitude >= 15)
+        r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1);
+    else
+        r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, std::max(0, digits - 1 - magnitude));
+    std::string s(buf, r.ptr);
+    const std::size_t e = s.find('e');
+    std::string mantissa = s.substr(0, e), exponent = e == std::string::npos ? "" : s.substr(e);
+    if (mantissa.find('.') != std::string::npos) {
+        while (mantissa.back() == '0') mantissa.pop_back();
+        if (mantissa.back() == '.') mantissa.pop_back();
+    }
+    return mantissa + exponent;
+}
+
+MarginTexts marginTexts(const shaker::Margin& m) {
+    MarginTexts t{num::format(m.demand, m.pattern), num::format(m.rating, m.pattern),
+                  num::format(m.percent, num::Pattern::Fixed1)};
+    // A rating reads as given, whatever its digits.
+    if (num::val(t.rating) != m.rating) t.rating = significant(m.rating, 9);
+    // The demand shows as many digits as it takes to read above, below or at
+    // its rating as it is.
+    const auto misleads = [&] {
+        const double demand = num::val(t.demand), rating = num::val(t.rating);
+        return (demand > rating) != m.exceeded || ((demand == rating) != (m.demand == m.rating));
+    };
+    for (int digits = 1; misleads() && digits <= 17; ++digits) t.demand = significant(m.demand, digits);
+    if (m.exceeded && readsAsZero(t.percent)) t.percent = significant(m.percent, 2);
+    return t;
+}
+
+std::string shakerText(const Request& r, const std::vector<shaker::Margin>& margins, const std::string& heading) {
+    if (margins.empty()) return "";
+    std::vector<Cells> rows{{heading, "Demand", "Rating", "Margin"}};
+    std::string exceeded;
+    for (const shaker::Margin& m : margins) {
+        const MarginTexts t = marginTexts(m);
+        rows.push_back({marginLabel(r, m), t.demand + " " + m.unit, t.rating + " " + m.unit, t.percent + " %",
+                        m.exceeded ? "EXCEEDED" : ""});
+        if (m.exceeded) exceeded += (exceeded.empty() ? "" : ", ") + m.name;
+    }
+    return "\n" + table(rows, "lrrrl") +
+           (exceeded.empty() ? "Within every rating.\n" : "Rating exceeded: " + exceeded + ".\n");
+}
+
+std::vector<shaker::Margin> margins(const Request& r, const shaker::Demand& d, std::vector<std::string>& warnings) {
+    if (!r.shaker) return {};
+    shaker::Check c = shaker::check(*r.shaker, d);
+    if (c.forceOfOtherKind)
+        warnings.push_back(d.random ? "sine-force= is a peak rating; a random test's rms force is checked "
+                                      "against random-force="
+                                    : "random-force= is an rms rating; this test's peak force is checked "
+                                      "against sine-force=");
+    return std::move(c.margins);
+}
+
+int codeOf(const std::vector<shaker::Margin>& margins) {
+    for (const shaker::Margin& m : margins)
+        if (m.exceeded) return kRatingExceeded;
+    return kDone;
+}
+
+std::string warningLines(const std::vector<std::string>& warnings) {
+    std::string out;
+    for (const std::string& w : warnings) out += "tessomar-calc: warning: " + w + '\n';
+    return out;
+}
+
+} // namespace tessomar::cli
