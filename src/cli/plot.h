@@ -7,8 +7,8 @@
 namespace tessomar::cli {
 
 // The profile on log-log axes as a standalone SVG document: frequency in Hz
-// across, PSD in g²/Hz up, grid lines at every decade (fainter ones between),
-// one circle per break point, the overall g rms in the title.
+// across, PSD in g²/Hz up, one dot per break point, the overall g rms in the
+// title.
 std::string plotSvg(const RandomResult& result);
 
 } // namespace tessomar::cli
