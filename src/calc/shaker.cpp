@@ -8,6 +8,22 @@ Demand sineDemand(double accel, double vel, double disp) { return {disp, vel, ac
 
 Demand randomDemand(double grms, double vel, double disp) { return {disp, vel, grms * units::kStandardGravity, true}; }
 
+Quantity movingMass(const MassParts& parts) {
+    std::vector<const Quantity*> given;
+    for (const auto* q : {&parts.armature, &parts.fixture, &parts.payload})
+        if (*q) given.push_back(&**q);
+    if (given.empty()) return {0, "kg", 1};
+    bool sameUnit = true;
+    double kg = 0, value = 0;
+    for (const Quantity* q : given) {
+        sameUnit = sameUnit && q->unit == given.front()->unit;
+        kg += q->base();
+        value += q->value;
+    }
+    if (sameUnit) return {value, given.front()->unit, given.front()->perBase};
+    return {kg, "kg", 1};
+}
+
 Check check(const Shaker& shaker, const Demand& d) {
     Check out;
     auto add = [&](const char* name, double demandBase, const Quantity& rating) {

@@ -25,6 +25,14 @@ struct Shaker {
     std::optional<Quantity> sineForce, randomForce, mass; // mass with at least one force
 };
 
+// The moving mass as a data sheet and a fixture drawing give it: the
+// armature's, with the fixture and the payload riding on it. Their sum, in
+// the unit they share, or in kilograms when they mix units.
+struct MassParts {
+    std::optional<Quantity> armature, fixture, payload;
+};
+Quantity movingMass(const MassParts& parts);
+
 // What a test asks of the shaker, English units: displacement p-p, velocity
 // pk, and the force (sine or shock: peak; random: rms) per kilogram of
 // moving mass, in newtons.

@@ -53,6 +53,8 @@ using units::kMmPerInch;
 const std::vector<UnitRow> kForceUnits{
     {"N", 1, false}, {"kN", 0.001, true}, {"lbf", 1 / units::kNewtonsPerPoundForce, false}};
 
+const std::vector<UnitRow> kMassUnits{{"kg", 1, true}, {"lb", 1 / units::kKgPerPound, false}};
+
 // Each unit against inches, inches per second, newtons and kilograms: the
 // factors of the window's Metric display, and the exact pound and pound-force.
 // The bounds take in every shaker from a small modal exciter to a large
@@ -62,7 +64,10 @@ const std::vector<Rating> kRatings{
     {"velocity", {{"ips", 1, false}, {"m/s", kMetersPerInch, true}}, 0.01 / kMetersPerInch, 20 / kMetersPerInch},
     {"sine-force", kForceUnits, 1, 5e6},
     {"random-force", kForceUnits, 1, 5e6},
-    {"mass", {{"kg", 1, true}, {"lb", 1 / units::kKgPerPound, false}}, 0.001, 1e5},
+    {"mass", kMassUnits, 0.001, 1e5},
+    {"armature", kMassUnits, 0.001, 1e5},
+    {"fixture", kMassUnits, 0.001, 1e5},
+    {"payload", kMassUnits, 0.001, 1e5},
 };
 
 constexpr double kMaxSigma = 1000;
@@ -242,7 +247,8 @@ bool Parser::shakerRatings(const std::string& ratings) {
     std::string keyList; // "stroke, velocity, sine-force, random-force, mass"
     for (const std::string& key : ratingKeys()) keyList += (keyList.empty() ? "" : ", ") + key;
     shaker::Shaker s;
-    bool seen[5] = {};
+    bool seen[8] = {};
+    shaker::MassParts parts;
     for (std::size_t from = 0; from <= ratings.size();) {
         std::size_t comma = ratings.find(',', from);
         if (comma == std::string::npos) comma = ratings.size();
@@ -273,11 +279,20 @@ bool Parser::shakerRatings(const std::string& ratings) {
         if (k == 2) s.sineForce = q;
         if (k == 3) s.randomForce = q;
         if (k == 4) s.mass = q;
+        if (k == 5) parts.armature = q;
+        if (k == 6) parts.fixture = q;
+        if (k == 7) parts.payload = q;
     }
+    const bool byParts = seen[5] || seen[6] || seen[7];
     if (!seen[0] || !seen[1]) return fail("--shaker", "give at least stroke and velocity");
-    if ((seen[2] || seen[3]) && !seen[4]) return fail("--shaker", "a force rating needs mass=, the moving mass");
-    if (seen[4] && !seen[2] && !seen[3])
-        return fail("--shaker", "mass= serves a force rating, give sine-force= or random-force=");
+    if (seen[4] && byParts)
+        return fail("--shaker", "give mass= (all that moves) or armature=, fixture=, payload=, not both");
+    if (byParts && !seen[5])
+        return fail("--shaker", "the fixture and payload ride on the armature, give armature= too");
+    if (byParts) s.mass = shaker::movingMass(parts);
+    if ((seen[2] || seen[3]) && !s.mass) return fail("--shaker", "a force rating needs mass=, the moving mass");
+    if (s.mass && !seen[2] && !seen[3])
+        return fail("--shaker", "the moving mass serves a force rating, give sine-force= or random-force=");
     m_out.request.shaker = s;
     return true;
 }

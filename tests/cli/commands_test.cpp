@@ -93,6 +93,9 @@ const Case kCases[] = {
     {"random " + kShaker + "sine-force=3kN,mass=45kg p.txt", kPublished2, 0,
      "warning: sine-force= is a peak rating; a random test's rms force is checked against random-force="},
     {kShaker + "sine-force=4kN,mass=45kg sine A=10 F=20", "", 3, "Sine force (45 kg) 4.41 kN 4.00 kN -10.3 % EXCEEDED"},
+    // The moving mass by its parts, added up: the 45 kg above.
+    {kShaker + "sine-force=4kN,armature=10kg,fixture=15kg,payload=20kg sine A=10 F=20", "", 3,
+     "Sine force (45 kg) 4.41 kN 4.00 kN -10.3 % EXCEEDED"},
     {"random --sigma 6 --shaker stroke=1mm,velocity=1m/s,random-force=5000lbf,mass=100lb p.txt", kPublished2, 3,
      "Stroke 2.34 mm 1.00 mm -133.6 % EXCEEDED|Random force (100 lb) 606.44 lbf 5000.00 lbf 87.9 %|exceeded: stroke."},
     // Over by 0.002 %: more digits than the patterns, never "0.0 %" or a demand equal to its rating.
@@ -152,6 +155,10 @@ const Case kCases[] = {
      "tessomar-calc: --shaker: force=3kN: say which force, sine-force= (peak) or random-force= (rms)"},
     {kShaker + "sine-force=3kN sine A=1 F=1", "", 2,
      "tessomar-calc: --shaker: a force rating needs mass=, the moving mass"},
+    {kShaker + "sine-force=3kN,mass=4kg,payload=1kg sine A=1 F=1", "", 2,
+     "tessomar-calc: --shaker: give mass= (all that moves) or armature=, fixture=, payload=, not both"},
+    {kShaker + "sine-force=3kN,payload=1kg sine A=1 F=1", "", 2,
+     "tessomar-calc: --shaker: the fixture and payload ride on the armature, give armature= too"},
 };
 
 void PrintTo(const Case& c, std::ostream* os) { *os << c.line; }
