@@ -97,7 +97,9 @@ Written written(std::string_view t) {
     const std::size_t from = i;
     while (i < t.size() && (isDigit(t[i]) || t[i] == ',' || t[i] == '.')) ++i;
     const std::string_view body = t.substr(from, i - from);
-    i += num::plainNumberLength("0" + std::string(t.substr(i))) - 1; // the exponent, where digits follow its "e"
+    std::string tail(1, '0'); // a digit before what follows, so that only an exponent reads on
+    tail += t.substr(i);
+    i += num::plainNumberLength(tail) - 1; // the exponent, where digits follow its "e"
     const std::string_view rest = t.substr(i);
     if (!rest.empty() && !(w.unit = unitWord(rest))) return w;
     const std::string sign(t.substr(0, from)), exponent(t.substr(from + body.size(), i - from - body.size()));
@@ -303,7 +305,10 @@ std::vector<Line> linesOf(std::string_view text) {
         Line& l = lines[n];
         l.number = static_cast<int>(n + 1);
         l.text = texts[n];
-        for (std::string_view p : piecesOf(l.text)) l.shown += (l.shown.empty() ? "" : " ") + std::string(p);
+        for (std::string_view p : piecesOf(l.text)) {
+            if (!l.shown.empty()) l.shown += ' ';
+            l.shown += p;
+        }
         l.separator = has(l.text, '\t') ? '\t' : has(l.text, ';') ? ';' : commas && has(l.text, ',') ? ',' : ' ';
         std::vector<std::pair<std::size_t, Written>> found;
         if (l.separator == ' ') {
@@ -369,7 +374,8 @@ std::vector<std::string> titlesOf(const Line& line) {
     }
     for (std::string_view p : piecesOf(t)) {
         if (out.empty() || !(p.front() == '(' || p.front() == '[' || unitWord(p))) out.emplace_back();
-        out.back() += (out.back().empty() ? "" : " ") + std::string(p);
+        if (!out.back().empty()) out.back() += ' ';
+        out.back() += p;
     }
     return out;
 }
