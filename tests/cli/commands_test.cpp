@@ -123,8 +123,8 @@ const Case kCases[] = {
      R"("rating": 0.01, "unit": "in", "margin": -359.7|"exceeded": true}|"exceeded": false}|)"
      "\"exceeded\": true\n }"},
     {"random p.txt", points(50), 0, "50 500.00 0.010000"},
-    {"", "", 2, "tessomar-calc: no command: give sine, shock or random (see --help)"},
-    {"foo A=1", "", 2, "tessomar-calc: foo: unknown command (sine, shock or random)"},
+    {"", "", 2, "tessomar-calc: no command: give sine, shock, random, sweep, sine-profile or shaker (see --help)"},
+    {"foo A=1", "", 2, "tessomar-calc: foo: unknown command (sine, shock, random, sweep, sine-profile or shaker)"},
     {"--exact shock half-sine A=5 T=30000", "", 2,
      "tessomar-calc: shock: T=30000 is above the field's limit, 20000 ms (--exact takes values as given or not at "
      "all)"},
@@ -145,7 +145,7 @@ const Case kCases[] = {
     {"random p.txt", "Random profile\n" + points(51), 2,
      "tessomar-calc: p.txt:52: 51 break points, more than the table's 50"},
     {"random missing", "", 2, "tessomar-calc: missing: cannot read: No such file or directory"},
-    {"--plot p.svg sine A=1 F=1", "", 2, "tessomar-calc: --plot: applies to random only"},
+    {"--plot p.svg sine A=1 F=1", "", 2, "tessomar-calc: --plot: applies to random and sine-profile only"},
     {"--plot p.png random p.txt", "", 2,
      "tessomar-calc: --plot p.png: the plot is SVG, give a name ending in .svg (or - for standard output)"},
     {"--sigma 1001 random p.txt", "", 2, "tessomar-calc: --sigma 1001: give a number above 0, at most 1000"},
