@@ -51,7 +51,8 @@ const char* nameOf(RateUnit unit) {
 double secondsPer(RateUnit unit) { return unit == RateUnit::OctPerMin || unit == RateUnit::HzPerMin ? 60 : 1; }
 
 std::string rangeProblem(double from, double to) {
-    if (!std::isfinite(from) || !std::isfinite(to)) return "a frequency beyond the range of a double";
+    if (!std::isfinite(from) || !std::isfinite(to) || !std::isfinite(to / from))
+        return "a frequency beyond the range of a double";
     if (!(from > 0)) return "the start, " + num::significant(from, 6) + " Hz, is not above 0 Hz";
     if (!(from < to))
         return "the start, " + num::significant(from, 6) + " Hz, is not below the end, " + num::significant(to, 6) +

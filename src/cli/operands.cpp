@@ -3,6 +3,7 @@
 #include "cli/args.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace tessomar::cli {
 
@@ -52,6 +53,7 @@ std::optional<Value> readValue(const std::string& word, std::string_view text, c
     if (!unit && n->unit.empty()) return what = word + ": give its unit, " + unitList(units), std::nullopt;
     if (!unit) return what = word + ": unknown unit (" + unitList(units) + ")", std::nullopt;
     if (!(n->value > 0)) return what = word + ": give a value above 0", std::nullopt;
+    if (!std::isfinite(n->value / unit->perBase)) return what = word + ": beyond the range of a double", std::nullopt;
     return Value{n->value / unit->perBase, unit};
 }
 

@@ -6,6 +6,8 @@
 #include "cli/planning.h"
 #include "cli/text.h"
 
+#include <cmath>
+
 namespace tessomar::cli {
 
 namespace {
@@ -131,6 +133,8 @@ std::optional<Asked> read(const Request& r, std::string& what) {
         const auto v = readValue(accel->word, accel->value, {{"", 1, false}, {"g", 1, false}}, what);
         if (!v) return std::nullopt;
         k.accel = v->base;
+        if (!std::isfinite(k.derate * k.sineForce->base() / *k.accel))
+            return what = accel->word + ": beyond the range of a double", std::nullopt;
     }
     if (derate) {
         const auto n = splitNumber(derate->value);

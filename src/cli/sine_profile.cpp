@@ -8,6 +8,9 @@
 #include "cli/planning.h"
 #include "cli/text.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace tessomar::cli {
 
 namespace {
@@ -129,7 +132,13 @@ std::optional<Profile> plan(const Request& r, std::string& what) {
         given.push_back({q, v->base, v->unit->metric});
     }
     if (given.empty()) return what = "give at least one limit, " + limits, std::nullopt;
-    return sine_profile::plan(range->from, range->to, given);
+    Profile p = sine_profile::plan(range->from, range->to, given);
+    // Limits and frequencies far from any test's can take the figures past a double.
+    std::vector<double> all{p.peak.accel, p.peak.vel, p.peak.disp};
+    for (const auto& x : p.crossovers) all.push_back(x.freq);
+    if (!std::all_of(all.begin(), all.end(), [](double v) { return std::isfinite(v) && v > 0; }))
+        return what = ops->range + ": the profile's figures pass the range of a double", std::nullopt;
+    return p;
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "cli/planning.h"
 #include "cli/text.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tessomar::cli {
@@ -129,6 +130,11 @@ std::optional<Planned> plan(const Request& r, std::string& where, std::string& w
             return what = count->word + ": give a whole number of sweeps, 1 to 1000000000", std::nullopt;
         p.sweeps = n->value;
     }
+    // A rate or time far from any test's can take the figures past a double.
+    const double n = std::max(p.sweeps, 1.0);
+    if (!std::isfinite(p.sweep.rateIn(RateUnit::OctPerMin) + p.sweep.rateIn(RateUnit::HzPerMin)) ||
+        !std::isfinite(n * p.sweep.seconds * n * p.sweep.cycles) || !(p.sweep.seconds > 0 && p.sweep.cycles > 0))
+        return what = p.given + ": the sweep's figures pass the range of a double", std::nullopt;
     return p;
 }
 
