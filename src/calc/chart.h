@@ -49,10 +49,13 @@ struct Series {
     std::vector<std::vector<Point>> runs() const;
 };
 
-// A text written at a point of the chart, such as what governs a segment.
+// A text written at a point of the chart, such as what governs a segment:
+// centred above it, or below and to the right of it, clear of a line that
+// rises through the point.
 struct Note {
     Point at;
     std::string text;
+    enum class Place { Above, BelowRight } place = Place::Above;
 };
 
 struct Chart {

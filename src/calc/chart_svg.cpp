@@ -121,7 +121,12 @@ std::string svg(const Chart& c) {
                     svg += "<circle class=\"" + dotClass(s.ink) + "\" cx=\"" + at(x(p.x)) + "\" cy=\"" + at(y(p.y)) +
                            "\" r=\"4\"/>\n";
     }
-    for (const Note& n : c.notes) svg += text(x(n.at.x), y(n.at.y) - 6, "middle", escaped(n.text));
+    for (const Note& n : c.notes) {
+        if (n.place == Note::Place::Above)
+            svg += text(x(n.at.x), y(n.at.y) - 6, "middle", escaped(n.text));
+        else
+            svg += text(x(n.at.x) + 6, y(n.at.y) + 14, "start", escaped(n.text));
+    }
     if (c.hasLegend()) {
         double row = kTop + 16;
         for (const Series& s : c.series) {

@@ -189,4 +189,23 @@ std::string format(double value, Pattern pattern) {
     return out;
 }
 
+std::string significant(double value, int digits) {
+    char buf[64];
+    if (value == 0 || !std::isfinite(value)) return std::string(buf, std::to_chars(buf, buf + sizeof buf, value).ptr);
+    const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(value))));
+    std::to_chars_result r;
+    if (magnitude < -6 || magnitude >= 15)
+        r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1);
+    else
+        r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, std::max(0, digits - 1 - magnitude));
+    std::string s(buf, r.ptr);
+    const std::size_t e = s.find('e');
+    std::string mantissa = s.substr(0, e), exponent = e == std::string::npos ? "" : s.substr(e);
+    if (mantissa.find('.') != std::string::npos) {
+        while (mantissa.back() == '0') mantissa.pop_back();
+        if (mantissa.back() == '.') mantissa.pop_back();
+    }
+    return mantissa + exponent;
+}
+
 } // namespace tessomar::num

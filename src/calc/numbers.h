@@ -36,6 +36,11 @@ enum class Pattern {
 };
 std::string format(double value, Pattern pattern);
 
+// A value to so many significant digits, trailing zeros dropped: "0.0015",
+// "25.5591", "5000"; an exponent only far from 1 ("1.2e-09"). For results
+// that no field holds, worked out from the values as given.
+std::string significant(double value, int digits);
+
 // 32-bit storage: every stored value goes through here. A value beyond the
 // float range is held as the largest float of its sign, never as an infinity
 // (the conversion itself would be undefined); a NaN, which no pattern can

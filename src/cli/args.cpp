@@ -3,6 +3,7 @@
 #include "calc/numbers.h"
 #include "calc/units.h"
 #include "cli/commands.h"
+#include "cli/operands.h"
 #include "cli/text.h"
 
 #include <algorithm>
@@ -12,14 +13,6 @@
 namespace tessomar::cli {
 
 namespace {
-
-char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-struct UnitRow {
-    const char* name;
-    double perBase;
-    bool metric;
-};
 
 // The units each field takes. The empty name is a bare number, taken in the
 // field's English unit; Metric units are typed with Metric units shown.
@@ -79,32 +72,9 @@ bool endsWithSvg(const std::string& name) {
     return end == ".SVG";
 }
 
-// "in or mm", "N, kN or lbf"; "or none" where the field has a unit of its own.
-std::string unitList(const std::vector<UnitRow>& units) {
-    std::vector<std::string> names;
-    for (const UnitRow& u : units) names.push_back(*u.name ? u.name : "none");
-    if (names.front() == "none") std::rotate(names.begin(), names.begin() + 1, names.end());
-    std::string out;
-    for (std::size_t i = 0; i < names.size(); ++i)
-        out += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + names[i];
-    return out;
-}
-
 // "A, V, D or F": the four parameter letters of a command.
 std::string letterList(std::string_view letters) {
     return std::string(1, letters[0]) + ", " + letters[1] + ", " + letters[2] + " or " + letters[3];
-}
-
-// Units are matched without regard to case: MM, Hz and hz alike.
-const UnitRow* findUnit(const std::vector<UnitRow>& units, std::string_view given) {
-    for (const UnitRow& u : units) {
-        const std::string_view name(u.name);
-        if (name.size() != given.size()) continue;
-        bool same = true;
-        for (std::size_t i = 0; i < name.size(); ++i) same = same && upper(name[i]) == upper(given[i]);
-        if (same) return &u;
-    }
-    return nullptr;
 }
 
 class Parser {
@@ -148,7 +118,7 @@ Parsed Parser::run() {
     positional(words);
     if (m_out.ok())
         for (const std::string& o : m_given)
-            if (!appliesTo(*findOption(o), m_out.request.command)) fail(o, "applies to random only");
+            if (!appliesTo(*findOption(o), m_out.request.command)) fail(o, "applies to " + takers(o) + " only");
     return m_out;
 }
 
@@ -162,7 +132,9 @@ bool Parser::option(const std::string& arg, std::size_t& i) {
     m_given.push_back(name);
     if (!*known->value) {
         if (eq != std::string::npos) return fail(name, "takes no value");
-        (name == "--json" ? m_out.request.json : m_out.request.exact) = true;
+        (name == "--json"     ? m_out.request.json
+         : name == "--linear" ? m_out.request.linear
+                              : m_out.request.exact) = true;
         return true;
     }
     std::string value;
@@ -198,6 +170,10 @@ bool Parser::positional(const std::vector<std::string>& words) {
         if (words.size() < 2) return fail(name, "give a profile file, or - for standard input");
         if (words.size() > 2) return fail(name, "one profile only, " + words[2] + " is one too many");
         r.profile = words[1];
+        return true;
+    }
+    if (r.command == Command::Sweep || r.command == Command::SineProfile || r.command == Command::Shaker) {
+        r.operands.assign(words.begin() + 1, words.end());
         return true;
     }
     std::size_t next = 1;
@@ -265,15 +241,10 @@ bool Parser::shakerRatings(const std::string& ratings) {
         if (seen[k]) return fail("--shaker", key + " given twice");
         seen[k] = true;
         if (eq == std::string::npos || eq + 1 == item.size()) return fail("--shaker", item + ": missing value");
-        const auto n = splitNumber(std::string_view(item).substr(eq + 1));
-        if (!n) return fail("--shaker", item + ": not a number");
-        const UnitRow* unit = findUnit(kRatings[k].units, n->unit);
-        if (!unit) return fail("--shaker", item + ": give its unit, " + unitList(kRatings[k].units));
-        const Rating& r = kRatings[k];
-        const shaker::Quantity q{n->value, unit->name, unit->perBase};
-        if (!(q.base() >= r.low && q.base() <= r.high))
-            return fail("--shaker", item + ": no shaker has that, give " + significant(r.low * unit->perBase, 3) +
-                                        " to " + significant(r.high * unit->perBase, 3) + " " + unit->name);
+        std::string what;
+        const auto value = ratingValue(item, what);
+        if (!value) return fail("--shaker", what);
+        const shaker::Quantity q = *value;
         if (k == 0) s.stroke = q;
         if (k == 1) s.velocity = q;
         if (k == 2) s.sineForce = q;
@@ -307,6 +278,22 @@ std::optional<NumberAndUnit> splitNumber(std::string_view text) {
 }
 
 Parsed parse(const std::vector<std::string>& args) { return Parser(args).run(); }
+
+std::optional<shaker::Quantity> ratingValue(const std::string& item, std::string& what) {
+    const std::size_t eq = item.find('=');
+    const auto r = std::find_if(kRatings.begin(), kRatings.end(),
+                                [&](const Rating& k) { return item.compare(0, eq, k.key) == 0; });
+    const auto n = splitNumber(std::string_view(item).substr(eq + 1));
+    if (!n) return what = item + ": not a number", std::nullopt;
+    const UnitRow* unit = findUnit(r->units, n->unit);
+    if (!unit) return what = item + ": give its unit, " + unitList(r->units), std::nullopt;
+    const shaker::Quantity q{n->value, unit->name, unit->perBase};
+    if (!(q.base() >= r->low && q.base() <= r->high))
+        return what = item + ": no shaker has that, give " + significant(r->low * unit->perBase, 3) + " to " +
+                      significant(r->high * unit->perBase, 3) + " " + unit->name,
+               std::nullopt;
+    return q;
+}
 
 std::vector<std::string> ratingKeys() {
     std::vector<std::string> out;

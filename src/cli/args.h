@@ -11,7 +11,7 @@
 
 namespace tessomar::cli {
 
-enum class Command { Sine, Shock, Random };
+enum class Command { Sine, Shock, Random, Sweep, SineProfile, Shaker };
 
 // One value for a sine or shock field, as given on the command line.
 struct Entry {
@@ -29,7 +29,9 @@ struct Request {
     std::string profile;        // a path, or "-" for standard input
     double sigma = 3;
     std::optional<shaker::Shaker> shaker;
-    std::string plot; // an SVG path, "-" for standard output, or empty
+    std::string plot;                  // an SVG path, "-" for standard output, or empty
+    std::vector<std::string> operands; // sweep, sine-profile and shaker: read by their commands
+    bool linear = false;               // a sweep in a given time climbs by steady hertz
     bool json = false;
     bool exact = false; // values as given, in double precision
     bool help = false;
@@ -54,5 +56,9 @@ std::optional<NumberAndUnit> splitNumber(std::string_view text);
 // The shaker's ratings by the key they are given with, in the order the
 // help and the completion list them.
 std::vector<std::string> ratingKeys();
+
+// A rating given as KEY=VALUE, its key one of ratingKeys(): the value in its
+// unit, checked against what shakers have; or what is wrong with it.
+std::optional<shaker::Quantity> ratingValue(const std::string& item, std::string& what);
 
 } // namespace tessomar::cli

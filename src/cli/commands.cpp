@@ -1,15 +1,17 @@
 #include "cli/commands.h"
 
+#include "cli/planning.h"
 #include "cli/random.h"
 #include "cli/sine.h"
 
+#include <algorithm>
 #include <array>
 
 namespace tessomar::cli {
 
 namespace {
 
-const std::array<CommandRow, 3> kCommands{{
+const std::array<CommandRow, 6> kCommands{{
     {Command::Sine,
      "sine",
      "PARAM=VALUE PARAM=VALUE",
@@ -42,15 +44,50 @@ const std::array<CommandRow, 3> kCommands{{
       "prints the sorted break points with the slope to the next and each",
       "band's share of g\xC2\xB2, then g rms and the 3 sigma velocity and", "displacement."},
      runRandom},
+    {Command::Sweep,
+     "sweep",
+     "FROM-TO rate=R|time=T [sweeps=N]",
+     "",
+     {},
+     {"a sine sweep from FROM to TO Hz at rate=R, in oct/min or oct/s",
+      "(logarithmic) or Hz/s or Hz/min (linear), or in time=T, in s, min or",
+      "h (logarithmic, or linear with --linear): prints the octaves, the",
+      "time of one sweep, one pass from end to end, and the cycles in it, or",
+      "the rate; sweeps=N the time of N sweeps (a sweep cycle, up and down,", "is two)."},
+     runSweep,
+     {"rate", "time", "sweeps"}},
+    {Command::SineProfile,
+     "sine-profile",
+     "FROM-TO LIMIT...",
+     "DVA",
+     {},
+     {"the least of the limits D (in p-p, or D=25mm), V (ips pk, or",
+      "V=0.5m/s) and A (g pk) at each frequency from FROM to TO Hz, as",
+      "\"0.1 in p-p or 10 g, whichever is less\": prints the crossovers,",
+      "each segment and what governs it, and the peak acceleration, velocity", "and displacement over the sweep."},
+     runSineProfile},
+    {Command::Shaker,
+     "shaker",
+     "FORCE... MASS... [A=G] [derate=P%]",
+     "",
+     {},
+     {"the most sine acceleration (g pk) and random acceleration (g rms)",
+      "that the force ratings, sine-force= (pk) and random-force= (rms), in",
+      "N, kN or lbf, give the moving mass, in kg or lb: armature= with",
+      "fixture= and payload= added up, or mass=. With A= in place of",
+      "payload=, the heaviest payload that reaches A g pk; derate=80% uses", "80 % of each rating."},
+     runShakerSizing,
+     {"sine-force", "random-force", "armature", "fixture", "payload", "mass", "A", "derate"}},
 }};
 
-const std::array<OptionRow, 5> kOptions{{
+const std::array<OptionRow, 6> kOptions{{
     {"--json", "", "", false, {"print the results as JSON"}},
     {"--exact",
      "",
      "",
      false,
-     {"take the values as given, in double precision, and", "integrate every segment; refuse a value above a limit"}},
+     {"take the values as given, in double precision, and", "integrate every segment; refuse a value above a limit"},
+     {Command::Sine, Command::Shock, Command::Random}},
     {"--sigma", "N", "N", true, {"peak velocity and displacement at N sigma, at most 1000", "(random; 3)"}},
     {"--shaker",
      "RATINGS",
@@ -60,16 +97,19 @@ const std::array<OptionRow, 5> kOptions{{
       "random-force=6.2kN,mass=45kg", "stroke p-p (in or mm), velocity pk (ips or m/s), sine-force",
       "(pk) and random-force (rms) (N, kN or lbf) with the moving",
       "mass (kg or lb), as mass= or as armature= with fixture= and",
-      "payload= added up. Sine and shock check the sine force",
-      "against mass x peak g, random the random force against",
-      "mass x g rms; force= alone is refused. Stroke 0.1 to 2000",
-      "mm, velocity 0.01 to 20 m/s, forces 1 N to 5000 kN, masses", "0.001 to 100000 kg."}},
+      "payload= added up. Sine, shock and sine-profile check the",
+      "sine force against mass x peak g, random the random force",
+      "against mass x g rms; force= alone is refused. Stroke 0.1",
+      "to 2000 mm, velocity 0.01 to 20 m/s, forces 1 N to 5000 kN,", "masses 0.001 to 100000 kg."},
+     {Command::Sine, Command::Shock, Command::Random, Command::SineProfile}},
     {"--plot",
      "FILE.svg",
      "FILE.svg|-",
      true,
-     {"draw the profile log-log into FILE.svg (random); with -",
-      "to standard output, and the report to standard error"}},
+     {"draw the profile log-log into FILE.svg (random,", "sine-profile); with - to standard output, and the report",
+      "to standard error"},
+     {Command::Random, Command::SineProfile}},
+    {"--linear", "", "", false, {"a sweep in time= climbs by steady hertz (sweep)"}, {Command::Sweep}},
 }};
 
 constexpr const char* kProgram = "tessomar-calc";
@@ -108,7 +148,20 @@ const OptionRow* findOption(std::string_view name) {
     return nullptr;
 }
 
-bool appliesTo(const OptionRow& option, Command command) { return !option.randomOnly || command == Command::Random; }
+bool appliesTo(const OptionRow& option, Command command) {
+    if (!option.only.empty()) return std::find(option.only.begin(), option.only.end(), command) != option.only.end();
+    return !option.randomOnly || command == Command::Random;
+}
+
+std::string takers(std::string_view option) {
+    std::vector<std::string> names;
+    for (const CommandRow& c : kCommands)
+        if (appliesTo(*findOption(option), c.command)) names.emplace_back(c.name);
+    std::string out;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        out += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + names[i];
+    return out;
+}
 
 std::string commandList() {
     std::string out;
@@ -150,7 +203,8 @@ std::string usage() {
            "Values are taken as the window takes them: above a field's limit as the\n"
            "limit, otherwise at the field's precision (D=0.0015 as 0.002 in), and a\n"
            "segment steeper than the window integrates is left out; each is said on\n"
-           "standard error.\n"
+           "standard error. sweep, sine-profile and shaker, which no field holds,\n"
+           "take the values as given and compute in double precision.\n"
            "\n"
            "Options:\n";
     for (const OptionRow& o : kOptions) out += columned("  " + label(o, o.value), o.help, kOptionColumn);

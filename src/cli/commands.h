@@ -20,6 +20,7 @@ struct CommandRow {
     std::vector<const char*> shapes;  // the words the first operand is one of (shock's pulse shapes)
     std::vector<const char*> summary; // the help's lines
     Outcome (*run)(const Request&, const FileReader&);
+    std::vector<const char*> keys{}; // the parameters taken as KEY=VALUE, after the letters
 };
 std::span<const CommandRow> commands();
 const CommandRow* findCommand(std::string_view name);
@@ -30,10 +31,13 @@ struct OptionRow {
     const char* synopsis; // what follows it in the synopsis
     bool randomOnly;
     std::vector<const char*> help; // the help's lines
+    std::vector<Command> only{};   // the commands it applies to, where not every one (or random alone)
 };
 std::span<const OptionRow> options();
 const OptionRow* findOption(std::string_view name);
 bool appliesTo(const OptionRow& option, Command command);
+// The commands an option applies to: "random", "random and sine-profile".
+std::string takers(std::string_view option);
 
 // "sine, shock or random".
 std::string commandList();

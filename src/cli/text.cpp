@@ -55,25 +55,6 @@ std::string table(const std::vector<Cells>& rows, std::string_view align) {
 std::string shortest(double value) { return shortestOf(value); }
 std::string shortest(float value) { return shortestOf(value); }
 
-std::string significant(double value, int digits) {
-    if (value == 0 || !std::isfinite(value)) return shortestOf(value);
-    const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(value))));
-    char buf[64];
-    std::to_chars_result r;
-    if (magnitude < -6 || magnitude >= 15)
-        r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1);
-    else
-        r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, std::max(0, digits - 1 - magnitude));
-    std::string s(buf, r.ptr);
-    const std::size_t e = s.find('e');
-    std::string mantissa = s.substr(0, e), exponent = e == std::string::npos ? "" : s.substr(e);
-    if (mantissa.find('.') != std::string::npos) {
-        while (mantissa.back() == '0') mantissa.pop_back();
-        if (mantissa.back() == '.') mantissa.pop_back();
-    }
-    return mantissa + exponent;
-}
-
 MarginTexts marginTexts(const shaker::Margin& m) {
     MarginTexts t{num::format(m.demand, m.pattern), num::format(m.rating, m.pattern),
                   num::format(m.percent, num::Pattern::Fixed1)};

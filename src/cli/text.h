@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/numbers.h"
 #include "calc/shaker.h"
 #include "cli/args.h"
 
@@ -20,9 +21,8 @@ std::string table(const std::vector<Cells>& rows, std::string_view align);
 std::string shortest(double value);
 std::string shortest(float value);
 
-// A value to so many significant digits, trailing zeros dropped: "0.0015",
-// "25.5591", "5000"; an exponent only far from 1 ("1.2e-09").
-std::string significant(double value, int digits);
+// A value to so many significant digits (calc/numbers.h).
+using num::significant;
 
 // A margin's demand, rating and percent as shown. An exceeded rating never
 // reads as met: where the patterns would round the demand to the rating, or

@@ -123,8 +123,48 @@ const Case kCases[] = {
      R"("rating": 0.01, "unit": "in", "margin": -359.7|"exceeded": true}|"exceeded": false}|)"
      "\"exceeded\": true\n }"},
     {"random p.txt", points(50), 0, "50 500.00 0.010000"},
-    {"", "", 2, "tessomar-calc: no command: give sine, shock or random (see --help)"},
-    {"foo A=1", "", 2, "tessomar-calc: foo: unknown command (sine, shock or random)"},
+    // 10 to 1000 Hz is log2(100) = 6.644 octaves: 3.32 min at 2 oct/min, 990 / (2/60 ln 2) cycles.
+    {"sweep 10-1000 rate=2oct/min", "", 0, "Octaves 6.644|One sweep 199.3 s 3.32 min|Cycles in a sweep 42848"},
+    // log2(40) / 10 oct/min; 195 Hz / (R ln 2) cycles with R in oct/s.
+    {"sweep 5-200 time=10min", "", 0, "logarithmic, time=10min|Rate 0.5322 oct/min 0.00887 oct/s|sweep 31717"},
+    // 90 Hz at 0.5 Hz/s; the mean frequency, 55 Hz, for 180 s.
+    {"sweep 10-100 rate=0.5Hz/s", "", 0, "linear|Rate 0.5 Hz/s 30 Hz/min|One sweep 180 s 3 min|sweep 9900"},
+    {"sweep 20-2000 rate=1oct/min sweeps=6", "", 0,
+     "One sweep 398.6 s 6.64 min|6 sweeps (3 sweep cycles) 2392 s 39.9 min|Cycles in 6 sweeps 1028353"},
+    {"--json sweep 10Hz-1000Hz time=2h --linear", "", 0, R"("spacing": "linear"|"clock": "2:00:00"|"sweeps": null)"},
+    // (2 pi f)² 0.5 in / 2 = 5 g at 13.99 Hz; the most velocity there, pi f D.
+    {"sine-profile 5-500 D=0.5in A=5", "", 0,
+     "5 13.99 displacement, D 0.5 in p-p\n 13.99 500 acceleration, A 5 g pk|Crossover at 13.99 Hz: displacement to "
+     "acceleration|Velocity 21.97 ips pk 0.558 m/s pk|Displacement 0.5 in p-p 12.7 mm p-p"},
+    // D/V at V / (pi D) = 20 / pi Hz; V/A at 3 g / (2 pi V).
+    {"sine-profile 2-200 D=25mm V=0.5m/s A=3 --json", "", 0,
+     R"("value": 6.36619772367581|"below": "velocity", "above": "acceleration"}|"text": "9.365")"},
+    {"sine-profile 100-2000 D=0.5 A=5", "", 0, "D 0.5 in p-p governs nowhere in the sweep."},
+    // 50 lb at 5 g is 250 lbf.
+    {"sine-profile 5-500 D=0.5in A=5 " + kShaker + "sine-force=200lbf,mass=50lb", "", 3,
+     "Sine force (50 lb) 250.00 lbf 200.00 lbf -25.0 % EXCEEDED"},
+    // A pound-force on a pound is 1 g: 2000 / 75.
+    {"shaker sine-force=2000lbf armature=20lb fixture=15lb payload=40lb", "", 0,
+     "the ratings in full|Moving mass 75 lb (34.02 kg)|Most sine acceleration 26.67 g pk"},
+    // 80 % of 2000 lbf at 20 g moves 80 lb: 45 lb past the armature and fixture.
+    {"shaker sine-force=2000lbf random-force=1800lbf armature=20lb fixture=15lb A=20 derate=80%", "", 0,
+     "at 80 %|1600 lbf used|Heaviest payload at 20 g pk 45 lb|payload 45 lb\n|Most random acceleration 18 g rms"},
+    {"shaker sine-force=2000lbf armature=20lb fixture=15lb A=80", "", 3, "none: the armature and fixture alone"},
+    {"sweep 1000-10 rate=2oct/min", "", 2,
+     "tessomar-calc: sweep: 1000-10: the start, 1000 Hz, is not below the end, 10 Hz"},
+    {"sweep 10-1000 rate=0oct/min", "", 2, "tessomar-calc: sweep: rate=0oct/min: give a value above 0"},
+    {"sweep 10-1000 rate=2oct/min time=3min", "", 2, "tessomar-calc: sweep: give rate= or time=, not both"},
+    {"sweep 10-1000 rate=2furlong/min", "", 2,
+     "tessomar-calc: sweep: rate=2furlong/min: unknown unit (oct/min, oct/s, Hz/s or Hz/min)"},
+    {"sweep 10-1000 rate=2oct/min --linear", "", 2,
+     "tessomar-calc: --linear: rate=2oct/min is a logarithmic rate; a rate's unit says how it sweeps"},
+    {"sweep 10-1000 rate=1e-300oct/s sweeps=9", "", 2,
+     "tessomar-calc: sweep: rate=1e-300oct/s: the sweep's figures pass the range of a double"},
+    {"sine-profile 5-500 D=0.5in d=1", "", 2, "tessomar-calc: sine-profile: D given twice"},
+    {"shaker sine-force=2kN mass=20lb fixture=15lb", "", 2,
+     "tessomar-calc: shaker: give mass= (all that moves) or armature=, fixture=, payload=, not both"},
+    {"", "", 2, "tessomar-calc: no command: give sine, shock, random, sweep, sine-profile or shaker (see --help)"},
+    {"foo A=1", "", 2, "tessomar-calc: foo: unknown command (sine, shock, random, sweep, sine-profile or shaker)"},
     {"--exact shock half-sine A=5 T=30000", "", 2,
      "tessomar-calc: shock: T=30000 is above the field's limit, 20000 ms (--exact takes values as given or not at "
      "all)"},
@@ -145,7 +185,7 @@ const Case kCases[] = {
     {"random p.txt", "Random profile\n" + points(51), 2,
      "tessomar-calc: p.txt:52: 51 break points, more than the table's 50"},
     {"random missing", "", 2, "tessomar-calc: missing: cannot read: No such file or directory"},
-    {"--plot p.svg sine A=1 F=1", "", 2, "tessomar-calc: --plot: applies to random only"},
+    {"--plot p.svg sine A=1 F=1", "", 2, "tessomar-calc: --plot: applies to random and sine-profile only"},
     {"--plot p.png random p.txt", "", 2,
      "tessomar-calc: --plot p.png: the plot is SVG, give a name ending in .svg (or - for standard output)"},
     {"--sigma 1001 random p.txt", "", 2, "tessomar-calc: --sigma 1001: give a number above 0, at most 1000"},
@@ -240,13 +280,20 @@ TEST(Text, ColumnsLineUp) {
 TEST(Json, ValuesAgreeWithTheirTextsAndWarnings) {
     const std::string shaker = "--shaker stroke=0.05in,velocity=70ips,random-force=3kN,sine-force=9kN,mass=45kg ";
     // Two derived levels are rounded to the table's precision; neither force rating warns.
-    for (const auto& [line, warnings] : {std::pair{"sine V=0.1m/s D=2mm", 0},
-                                         {"shock terminal-peak A=20 D=0.5", 0},
-                                         {"--exact sine A=3 F=7", 0},
-                                         {"random -", 2},
-                                         {"--exact random -", 0},
-                                         {"--sigma 5 random -", 2}}) {
-        const Outcome o = runLine("--json " + shaker + line, kPublished2 + "1e4 1e-6\n");
+    const struct {
+        const char* line;
+        int warnings, margins;
+    } cases[] = {{"sine V=0.1m/s D=2mm", 0, 3},
+                 {"shock terminal-peak A=20 D=0.5", 0, 3},
+                 {"--exact sine A=3 F=7", 0, 3},
+                 {"random -", 2, 3},
+                 {"--exact random -", 0, 3},
+                 {"--sigma 5 random -", 2, 3},
+                 {"sine-profile 2-200 D=25mm V=0.5m/s A=3", 0, 3},
+                 {"sweep 20-2000 time=1h sweeps=3", 0, 0},
+                 {"shaker sine-force=2kN random-force=1.5kN armature=9lb fixture=2kg A=7.5 derate=75%", 0, 0}};
+    for (const auto& [line, warnings, margins_] : cases) {
+        const Outcome o = runLine("--json " + (margins_ ? shaker : "") + line, kPublished2 + "1e4 1e-6\n");
         const std::regex pair(R"x("value": ([^,]+), "text": "([^"]*)")x"),
             margin(
                 R"x(\{"demand": ([^,]+), "rating": ([^,]+), "unit": "[^"]+", "margin": ([^,]+), "exceeded": (\w+))x");
@@ -264,7 +311,7 @@ TEST(Json, ValuesAgreeWithTheirTextsAndWarnings) {
             EXPECT_EQ((*it)[4] == "true", demand > rating) << line;
             ++margins;
         }
-        EXPECT_EQ(margins, 3) << line;
+        EXPECT_EQ(margins, margins_) << line;
         std::istringstream err(o.err);
         int count = 0;
         for (std::string w; std::getline(err, w); ++count)
@@ -318,6 +365,26 @@ TEST(Plot, PutsEachPointOnTheLogScaleOfItsAxes) {
     for (const auto& t : numbers(o.out, "<text x" + at + " y" + at)) // no label over the profile
         EXPECT_FALSE(t[0] > frame[0] && t[0] < frame[0] + frame[2] && t[1] > frame[1] && t[1] < frame[1] + frame[3]);
     EXPECT_EQ(numbers(o.out, ">Acceleration PSD, ([0-9.]+) g rms<"), numbers(o.err, "Acceleration +([0-9.]+) g rms"));
+}
+
+// A sine profile's plot: the line from (5 Hz, (10 pi)² 0.5 / 2 / g) up to the
+// crossover at 5 g and on to 500 Hz, the crossover's mark, each segment's label.
+TEST(Plot, DrawsASineProfileWithItsCrossoverMarked) {
+    const Outcome o = runLine("--plot - sine-profile 5-500 D=0.5in A=5", "");
+    const std::string at = "=\"([0-9.]+)\"";
+    const auto frame = numbers(o.out, "frame\" x" + at + " y" + at + " width" + at + " height" + at).at(0);
+    const double fx = std::sqrt(2 * 5 * 386.088 / 0.5) / (2 * std::acos(-1.0)),
+                 d5 = std::pow(10 * std::acos(-1.0), 2) / 386.088 / 4;
+    auto x = [&](double v) { return frame[0] + std::log10(v) / 3 * frame[2]; };       // 1 to 1000 Hz
+    auto y = [&](double v) { return frame[1] + (1 - std::log10(v)) / 2 * frame[3]; }; // 0.1 to 10 g
+    const auto line = numbers(o.out, "points=\"([0-9.]+),([0-9.]+) ([0-9.]+),([0-9.]+) ([0-9.]+),([0-9.]+)\"").at(0);
+    const double want[] = {x(5), y(d5), x(fx), y(5), x(500), y(5)};
+    for (int i = 0; i < 6; ++i) EXPECT_NEAR(line[i], want[i], 0.006) << i;
+    EXPECT_EQ(numbers(o.out, "class=\"mark\" x1" + at).size(), 1u);
+    EXPECT_NEAR(numbers(o.out, "class=\"mark\" x1" + at).at(0)[0], x(fx), 0.006);
+    EXPECT_NE(o.out.find(">D 0.5 in p-p<"), std::string::npos);
+    EXPECT_NE(o.out.find(">A 5 g pk<"), std::string::npos);
+    EXPECT_NE(o.err.find("Crossover at 13.99 Hz"), std::string::npos);
 }
 
 // A stored value of a window and the value the command line prints for it in JSON.

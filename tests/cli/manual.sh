@@ -22,4 +22,5 @@ completes 'tessomar-calc --shaker stroke=2in,velocity=70ips r' random
 completes 'tessomar-calc --shaker ' $(printf '%s= ' $ratings)
 completes 'tessomar-calc --shaker=stroke=2in,sine' 2in,sine-force=
 completes 'tessomar-calc --exact shock half-sine ' A= V= D= T=
+completes 'tessomar-calc sweep 10-1000 r' rate=
 echo "PASS"

@@ -95,7 +95,7 @@ TEST(Manual, DescribesEachOption) {
 }
 
 // The completion's word lists in the order they stand: the commands, then
-// for each command its pulse shapes and its parameters.
+// for each command its pulse shapes and its parameters (letters, then keys).
 TEST(Completion, OffersTheCommandsOptionsParametersAndRatings) {
     const std::string script = source("data/completion/tessomar-calc");
     const auto words = [&](const std::string& pattern) {
@@ -112,6 +112,7 @@ TEST(Completion, OffersTheCommandsOptionsParametersAndRatings) {
         std::string shapes, letters;
         for (const char* s : c.shapes) shapes += (shapes.empty() ? "" : " ") + std::string(s);
         for (const char* l = c.letters; *l; ++l) letters += (letters.empty() ? "" : " ") + std::string(1, *l) + "=";
+        for (const char* k : c.keys) letters += (letters.empty() ? "" : " ") + std::string(k) + "=";
         for (const std::string& list : {shapes, letters})
             if (!list.empty()) lists.push_back(list);
     }
