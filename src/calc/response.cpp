@@ -175,8 +175,16 @@ chart::Series responseSeries(const std::vector<ExactPoint>& points, const Resona
     for (int k = -40; k <= 40; ++k) f.push_back(r.fn * (1 + k * zeta / 4));
     std::sort(f.begin(), f.end());
     f.erase(std::unique(f.begin(), f.end()), f.end());
-    for (double x : f)
-        if (const auto p = psdAt(points, x); p && x > 0) s.points.push_back({x, *p * transmissibility(r, x)});
+    // Far below the profile the response shows nothing: the line ends a
+    // hundredth under the profile's lowest level rather than stretch the axis.
+    double floor = points.front().psd;
+    for (const ExactPoint& p : points) floor = std::min(floor, p.psd / 100);
+    for (double x : f) {
+        const auto p = psdAt(points, x);
+        if (!p || !(x > 0)) continue;
+        const double y = *p * transmissibility(r, x);
+        s.points.push_back({x, y >= floor ? y : 0}); // 0 has no place on the axis: the line breaks
+    }
     return s;
 }
 

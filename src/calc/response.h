@@ -50,7 +50,8 @@ struct Response {
 std::optional<Response> respond(const std::vector<ExactPoint>& points, const Resonance& r);
 
 // The response PSD, profile times transmissibility, over the profile's
-// frequencies and densely through the resonance, for a chart.
+// frequencies and densely through the resonance, for a chart: down to a
+// hundredth of the profile's lowest level, below which its points are 0.
 chart::Series responseSeries(const std::vector<ExactPoint>& points, const Resonance& r);
 
 } // namespace tessomar::response
