@@ -22,4 +22,7 @@ completes 'tessomar-calc --shaker stroke=2in,velocity=70ips r' random
 completes 'tessomar-calc --shaker ' $(printf '%s= ' $ratings)
 completes 'tessomar-calc --shaker=stroke=2in,sine' 2in,sine-force=
 completes 'tessomar-calc --exact shock half-sine ' A= V= D= T=
+completes 'tessomar-calc random --response ' fn=
+completes 'tessomar-calc random --response fn=150' 150,Q=
+completes 'tessomar-calc --scale-db -3 --tolerance 3,6 r' random
 echo "PASS"
