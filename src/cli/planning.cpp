@@ -106,8 +106,9 @@ std::string responseText(const Request& r, const RandomResult& res) {
         out += "\n" + table(rows, "lrr") + "PSD at fn " + digits(res, v.psdAtFn) + " g\xC2\xB2/Hz.\n";
     }
     if (!out.empty())
-        out += "Miles: sqrt(pi/2 fn Q PSD(fn)). Exact: the profile times the transmissibility over every\n"
-               "segment, to 1 part in a million. Displacement: of the part against the shaker, zero to peak.\n";
+        out += "Miles: sqrt(pi/2 fn Q PSD(fn)). Exact: the profile times the transmissibility,\n"
+               "over every segment, to 1 part in a million. Displacement: of the part against\n"
+               "the shaker, zero to peak.\n";
     return out;
 }
 
