@@ -1,5 +1,7 @@
 #include "cli/planning_args.h"
 
+#include "calc/profile.h"
+
 #include <cmath>
 #include <vector>
 
@@ -62,7 +64,9 @@ std::optional<Error> readResponse(const std::string& value, Request& r) {
         (key == "fn" ? fnGiven : qGiven) = item;
     }
     if (!fn || !q) return fail("give fn= and Q=, as fn=150,Q=10");
-    if (!(*fn > 0)) return fail(fnGiven + ": give a natural frequency above 0 Hz");
+    // No profile reaches past the table's highest frequency, so neither does a resonance it can drive.
+    if (!(*fn > 0 && *fn <= profile::kMaxFreq))
+        return fail(fnGiven + ": give a natural frequency above 0, at most 20000 Hz");
     if (!(*q > 0 && *q <= kMostQ)) return fail(qGiven + ": give a Q above 0, at most 1000");
     r.responses.push_back({{*fn, *q}, value});
     return std::nullopt;
