@@ -154,8 +154,9 @@ std::string svg(const Chart& c) {
             for (int k = 0; k < 64; ++k) drawn.emplace_back(x(n.at.x), y(n.at.y) - 10);
         const double right = kRight - 4 - width, bottom = kBottom - 4 - height;
         double left = right, top = kTop + 4, fewest = HUGE_VAL;
-        for (const auto& [l, t] : {std::pair{right, kTop + 4}, std::pair{kLeft + 4, kTop + 4}, std::pair{right, bottom},
+        for (const auto& corner : {std::pair{right, kTop + 4}, std::pair{kLeft + 4, kTop + 4}, std::pair{right, bottom},
                                    std::pair{kLeft + 4, bottom}}) {
+            const double l = corner.first, t = corner.second; // plain values: a lambda may not capture a binding
             const double hidden = static_cast<double>(std::count_if(drawn.begin(), drawn.end(), [&](const auto& p) {
                 return p.first >= l && p.first <= l + width && p.second >= t && p.second <= t + height;
             }));
