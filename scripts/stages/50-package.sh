@@ -88,11 +88,12 @@ contents_ok() {
               ./usr/share/icons/hicolor/48x48/apps/org.tessomar.Tessomar.png \
               ./usr/share/doc/tessomar/copyright ./usr/share/doc/tessomar/changelog.gz \
               ./usr/share/man/man1/tessomar.1.gz ./usr/bin/tessomar-calc \
-              ./usr/share/man/man1/tessomar-calc.1.gz ./usr/share/bash-completion/completions/tessomar-calc; do
+              ./usr/share/man/man1/tessomar-calc.1.gz ./usr/share/bash-completion/completions/tessomar-calc \
+              ./usr/share/doc/tessomar/examples/flat-top.txt ./usr/share/doc/tessomar/examples/qualification.txt; do
     grep -q " $path\$" <<<"$listing" || { echo "the .deb lacks $path"; return 1; }
   done
 }
-check "the .deb holds the programs, desktop entry, metainfo, icons, licence, changelog, manuals and completion" contents_ok
+check "the .deb holds the programs, desktop entry, metainfo, icons, licence, changelog, manuals, completion and example profiles" contents_ok
 # Errors and hardening tags fail the check; other warnings and notes are
 # printed for a look.
 lintian --fail-on error --display-info "$deb" >"$stage/lintian.log" 2>&1

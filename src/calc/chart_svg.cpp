@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <utility>
+#include <vector>
 
 namespace tessomar::chart {
 
@@ -25,6 +28,13 @@ std::string line(double x1, double y1, double x2, double y2, const std::string& 
 std::string text(double x, double y, const char* anchor, const std::string& s, const std::string& extra = "") {
     return "<text x=\"" + at(x) + "\" y=\"" + at(y) + "\" text-anchor=\"" + anchor + "\"" + extra + ">" + s +
            "</text>\n";
+}
+
+// The width of a 12-unit sans-serif character, on average, and a text's
+// characters (UTF-8 continuation bytes take no place).
+constexpr double kCharWidth = 6.8;
+std::size_t textWidth(const std::string& s) {
+    return static_cast<std::size_t>(std::count_if(s.begin(), s.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
 // Text is ours or the user's file name: either may hold what XML reserves.
@@ -79,6 +89,7 @@ std::string styles(const Chart& c) {
     }
     if (dashed) css += ".dashed{stroke-dasharray:6 4}";
     if (!c.marks.empty()) css += ".mark{stroke:#555;stroke-dasharray:3 3}";
+    if (c.hasLegend()) css += ".legend{fill:#fff;fill-opacity:0.85;stroke:#bbb}";
     return css;
 }
 
@@ -128,12 +139,42 @@ std::string svg(const Chart& c) {
             svg += text(x(n.at.x) + 6, y(n.at.y) + 14, "start", escaped(n.text));
     }
     if (c.hasLegend()) {
-        double row = kTop + 16;
+        // As wide as its longest name, on a white ground that lets the lines under it show faintly.
+        std::size_t longest = 0, rows = 0;
+        for (const Series& s : c.series)
+            if (!s.name.empty()) longest = std::max(longest, textWidth(s.name)), ++rows;
+        const double width = std::min(kRight - kLeft - 8, 42 + kCharWidth * static_cast<double>(longest));
+        const double height = 16.0 * static_cast<double>(rows) + 6;
+        // In the corner that hides the least of the lines and notes.
+        std::vector<std::pair<double, double>> drawn;
+        for (const Series& s : c.series)
+            for (const auto& run : s.runs())
+                for (std::size_t i = 0; i + 1 < run.size(); ++i)
+                    for (int k = 0; k < 16; ++k) {
+                        const double t = k / 16.0;
+                        drawn.emplace_back(x(run[i].x) * (1 - t) + x(run[i + 1].x) * t,
+                                           y(run[i].y) * (1 - t) + y(run[i + 1].y) * t);
+                    }
+        for (const Note& n : c.notes)
+            for (int k = 0; k < 64; ++k) drawn.emplace_back(x(n.at.x), y(n.at.y) - 10);
+        const double right = kRight - 4 - width, bottom = kBottom - 4 - height;
+        double left = right, top = kTop + 4, fewest = HUGE_VAL;
+        for (const auto& corner : {std::pair{right, kTop + 4}, std::pair{kLeft + 4, kTop + 4}, std::pair{right, bottom},
+                                   std::pair{kLeft + 4, bottom}}) {
+            const double l = corner.first, t = corner.second; // plain values: a lambda may not capture a binding
+            const double hidden = static_cast<double>(std::count_if(drawn.begin(), drawn.end(), [&](const auto& p) {
+                return p.first >= l && p.first <= l + width && p.second >= t && p.second <= t + height;
+            }));
+            if (hidden < fewest) fewest = hidden, left = l, top = t;
+        }
+        svg += "<rect class=\"legend\" x=\"" + at(left) + "\" y=\"" + at(top) + "\" width=\"" + at(width) +
+               "\" height=\"" + at(height) + "\"/>\n";
+        double row = top + 12;
         for (const Series& s : c.series) {
             if (s.name.empty()) continue;
             const std::string cls = styleOf(s.ink).name + std::string(s.dashed ? " dashed" : "");
-            svg += line(kRight - 150, row - 4, kRight - 125, row - 4, cls);
-            svg += text(kRight - 120, row, "start", escaped(s.name));
+            svg += line(left + 6, row - 4, left + 31, row - 4, cls);
+            svg += text(left + 36, row, "start", escaped(s.name));
             row += 16;
         }
     }

@@ -4,6 +4,7 @@
 #include "calc/units.h"
 #include "cli/commands.h"
 #include "cli/operands.h"
+#include "cli/planning_args.h"
 #include "cli/text.h"
 
 #include <algorithm>
@@ -128,7 +129,7 @@ bool Parser::option(const std::string& arg, std::size_t& i) {
     const OptionRow* known = findOption(name);
     if (!known) return fail(name, "unknown option (see --help)");
     for (const std::string& seen : m_given)
-        if (seen == name) return fail(name, "given twice");
+        if (seen == name && name != "--response") return fail(name, "given twice"); // one resonance each
     m_given.push_back(name);
     if (!*known->value) {
         if (eq != std::string::npos) return fail(name, "takes no value");
@@ -152,6 +153,10 @@ bool Parser::option(const std::string& arg, std::size_t& i) {
         return true;
     }
     if (name == "--shaker") return shakerRatings(value);
+    if (isPlanningOption(name)) {
+        if (auto e = readPlanningOption(name, value, m_out.request)) return fail(e->where, e->what);
+        return true;
+    }
     const auto sigma = splitNumber(value);
     if (!sigma || !sigma->unit.empty() || !(sigma->value > 0) || !(sigma->value <= kMaxSigma))
         return fail("--sigma " + value, "give a number above 0, at most 1000");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calc/levels.h"
+#include "calc/response.h"
 #include "calc/shaker.h"
 #include "calc/sine.h"
 #include "cli/outcome.h"
@@ -22,6 +24,19 @@ struct Entry {
     bool metric = false; // m/s or mm: typed with Metric units shown
 };
 
+// A resonance asked for with --response, and its words for messages.
+struct ResponseAsked {
+    response::Resonance resonance;
+    std::string given; // "fn=150,Q=10"
+};
+
+// The level the profile is run at: N dB, or the level that gives G g rms.
+struct Scale {
+    double db = 0;
+    std::optional<double> grms; // --scale-to
+    std::string given;          // "--scale-db -3", for messages
+};
+
 struct Request {
     Command command = Command::Sine;
     sine::Pulse pulse = sine::Pulse::HalfSine;
@@ -34,6 +49,9 @@ struct Request {
     bool linear = false;               // a sweep in a given time climbs by steady hertz
     bool json = false;
     bool exact = false; // values as given, in double precision
+    std::vector<ResponseAsked> responses;
+    std::optional<Scale> scale;
+    std::optional<levels::Tolerance> tolerance;
     bool help = false;
 };
 

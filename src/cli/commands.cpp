@@ -1,6 +1,6 @@
 #include "cli/commands.h"
 
-#include "cli/planning.h"
+#include "cli/sine_planning.h"
 #include "cli/random.h"
 #include "cli/sine.h"
 
@@ -80,7 +80,7 @@ const std::array<CommandRow, 6> kCommands{{
      {"sine-force", "random-force", "armature", "fixture", "payload", "mass", "A", "derate"}},
 }};
 
-const std::array<OptionRow, 6> kOptions{{
+const std::array<OptionRow, 10> kOptions{{
     {"--json", "", "", false, {"print the results as JSON"}},
     {"--exact",
      "",
@@ -110,6 +110,21 @@ const std::array<OptionRow, 6> kOptions{{
       "to standard error"},
      {Command::Random, Command::SineProfile}},
     {"--linear", "", "", false, {"a sweep in time= climbs by steady hertz (sweep)"}, {Command::Sweep}},
+    {"--response",
+     "fn=F,Q=Q",
+     "fn=F,Q=Q",
+     true,
+     {"what a part with a resonance at F Hz and gain Q feels:",
+      "Miles' approximation and the exact response, g rms and",
+      "relative displacement; once for each resonance (random)"}},
+    {"--scale-db", "N", "N", true, {"run the profile at N dB, every PSD x 10^(N/10) (random)"}},
+    {"--scale-to", "G", "G", true, {"run the profile at G g rms (random)"}},
+    {"--tolerance",
+     "A,B",
+     "A,B",
+     true,
+     {"alarm lines at +-A dB and abort lines at +-B dB around the",
+      "profile; A alone: alarm lines only; +3/-2,+6/-4 for lines", "that are not symmetric (random)"}},
 }};
 
 constexpr const char* kProgram = "tessomar-calc";
@@ -123,10 +138,11 @@ std::string label(const OptionRow& o, const char* value) { return std::string(o.
 // Lines each starting with a label in a column of its own width, the rest
 // of its lines indented to the same column.
 std::string columned(const std::string& label, const std::vector<const char*>& lines, std::size_t column) {
-    std::string out;
+    // A label too long for its column stands on a line of its own.
+    std::string out = label.size() + 1 < column ? "" : label + "\n";
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::string head = i == 0 ? label : "";
-        out += head + std::string(head.size() < column ? column - head.size() : 1, ' ') + lines[i] + "\n";
+        const std::string head = i == 0 && out.empty() ? label : "";
+        out += head + std::string(column - head.size(), ' ') + lines[i] + "\n";
     }
     return out;
 }
@@ -178,21 +194,25 @@ std::string synopsis(const CommandRow& command) {
 }
 
 std::string usage() {
-    // Each command's synopsis on two lines: the options that fit on the
-    // program's line, and the rest with the command under them.
+    // Each command's synopsis filled into lines of at most kWidth columns,
+    // the lines after the first under its first option, the command and its
+    // operands kept together.
     std::string out;
     const std::string indent(std::string("Usage: ").size() + std::string(kProgram).size() + 1, ' ');
     for (const CommandRow& c : kCommands) {
-        std::string first = (out.empty() ? "Usage: " : "       ") + std::string(kProgram), second;
-        for (const OptionRow& o : kOptions) {
-            if (!appliesTo(o, c.command)) continue;
-            const std::string word = "[" + label(o, o.synopsis) + "]";
-            if (second.empty() && first.size() + 1 + word.size() <= kWidth)
-                first += " " + word;
-            else
-                second += word + " ";
+        std::string line = (out.empty() ? "Usage: " : "       ") + std::string(kProgram);
+        std::vector<std::string> words;
+        for (const OptionRow& o : kOptions)
+            if (appliesTo(o, c.command)) words.push_back("[" + label(o, o.synopsis) + "]");
+        words.push_back(std::string(c.name) + " " + c.operands);
+        for (const std::string& word : words) {
+            if (line.size() + 1 + word.size() > kWidth && line.size() > indent.size()) {
+                out += line + "\n";
+                line = indent.substr(1);
+            }
+            line += " " + word;
         }
-        out += first + "\n" + indent + second + c.name + " " + c.operands + "\n";
+        out += line + "\n";
     }
     out += "\n"
            "The window's calculators on the command line, with the window's limits, rounding\n"

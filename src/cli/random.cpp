@@ -1,5 +1,6 @@
 #include "cli/random.h"
 
+#include "calc/levels.h"
 #include "calc/numbers.h"
 #include "calc/profile.h"
 #include "calc/psd_exact.h"
@@ -7,6 +8,7 @@
 #include "calc/table.h"
 #include "calc/units.h"
 #include "cli/json.h"
+#include "cli/planning.h"
 #include "cli/plot.h"
 #include "cli/text.h"
 
@@ -20,6 +22,17 @@ namespace {
 using units::kMetersPerInch;
 using units::kMmPerInch;
 
+// The window's integration of the table's columns: the rows and results.
+void integrateTable(const psd::Column& freq, const psd::Column& level, double sigma, RandomResult& out) {
+    const BreakPointReport report = breakPointReport(freq, level);
+    out.rows.clear();
+    for (const BreakPointRow& r : report.rows) out.rows.push_back({r.freq, r.psd, r.slope, r.share, r.gap});
+    out.grms = report.grms;
+    // 3 sigma is what the window holds: the factor 1 keeps it bit for bit.
+    out.vel = num::store(report.vel * (sigma / 3));
+    out.disp = num::store(report.disp * (sigma / 3));
+}
+
 // The table after the points were typed into it from entry 1 on, each value
 // and Enter a box, and what its integration gives.
 void asTheWindow(const profile::Profile& p, const std::string& where, double sigma, RandomResult& out) {
@@ -29,12 +42,7 @@ void asTheWindow(const profile::Profile& p, const std::string& where, double sig
     }
     psd::Column freq{}, level{};
     table::place(p.points, 1, freq, level);
-    const BreakPointReport report = breakPointReport(freq, level);
-    for (const BreakPointRow& r : report.rows) out.rows.push_back({r.freq, r.psd, r.slope, r.share, r.gap});
-    out.grms = report.grms;
-    // 3 sigma is what the window holds: the factor 1 keeps it bit for bit.
-    out.vel = num::store(report.vel * (sigma / 3));
-    out.disp = num::store(report.disp * (sigma / 3));
+    integrateTable(freq, level, sigma, out);
     const char* asGiven = " (--exact takes it as given)";
     for (const profile::Point& pt : p.points) {
         const std::string at = where + ":" + std::to_string(pt.line) + ": ";
@@ -56,11 +64,10 @@ void asTheWindow(const profile::Profile& p, const std::string& where, double sig
                                    "), as in the window; --exact integrates it");
 }
 
-void exact(const profile::Profile& p, double sigma, RandomResult& out) {
-    std::vector<psd::ExactPoint> points;
-    for (const profile::Point& pt : p.points) points.push_back({pt.freq, pt.psd});
-    std::stable_sort(points.begin(), points.end(), [](const auto& a, const auto& b) { return a.freq < b.freq; });
+// Every segment of the points, in frequency order, in double precision.
+void exact(const std::vector<psd::ExactPoint>& points, double sigma, RandomResult& out) {
     const psd::ExactSums sums = psd::integrateExact(points);
+    out.rows.clear();
     for (std::size_t i = 0; i < points.size(); ++i) {
         PointRow row{points[i].freq, points[i].psd, {}, {}, psd::Gap::None};
         if (i + 1 < points.size() && points[i + 1].freq > points[i].freq) {
@@ -75,11 +82,62 @@ void exact(const profile::Profile& p, double sigma, RandomResult& out) {
     out.disp = 2 * sigma * std::sqrt(sums.disp);
 }
 
+void exact(const profile::Profile& p, double sigma, RandomResult& out) {
+    std::vector<psd::ExactPoint> points;
+    for (const profile::Point& pt : p.points) points.push_back({pt.freq, pt.psd});
+    std::stable_sort(points.begin(), points.end(), [](const auto& a, const auto& b) { return a.freq < b.freq; });
+    exact(points, sigma, out);
+}
+
+// The profile at the level asked for: every level of the run times the
+// factor, unrounded, integrated as the run was, shown at the table's
+// precision.
+void scale(const Request& r, RandomResult& out) {
+    const Scale& s = *r.scale;
+    if (s.grms && !(out.grms > 0 && std::isfinite(out.grms))) {
+        out.error = Error{s.given, "the profile has no g rms to scale"};
+        return;
+    }
+    const double db = s.grms ? levels::dbToReach(out.grms, *s.grms) : s.db;
+    const std::vector<psd::ExactPoint> points = levels::scaled(pointsOf(out), db);
+    if (const auto i = levels::firstOutsideTable(points)) {
+        out.error = Error{s.given, "entry " + std::to_string(*i + 1) + " (" + significant(points[*i].freq, 6) +
+                                       " Hz) would be " + significant(points[*i].psd, 6) +
+                                       " g\xC2\xB2/Hz, outside the table's 0.000001 to 1000"};
+        return;
+    }
+    out.scaleDb = db;
+    if (out.exact) return exact(points, r.sigma, out);
+    psd::Column freq{}, level{};
+    for (std::size_t i = 0; i < points.size(); ++i)
+        freq[i + 1] = num::store(points[i].freq), level[i + 1] = num::store(points[i].psd);
+    integrateTable(freq, level, r.sigma, out);
+}
+
+void respondTo(const Request& r, RandomResult& out) {
+    const std::vector<psd::ExactPoint> points = pointsOf(out);
+    for (const ResponseAsked& a : r.responses) {
+        const auto values = response::respond(points, a.resonance);
+        if (!values) {
+            out.error =
+                Error{"--response " + a.given,
+                      "fn " + significant(a.resonance.fn, 6) + " Hz lies outside the profile, " +
+                          significant(points.front().freq, 6) + " to " + significant(points.back().freq, 6) + " Hz"};
+            return;
+        }
+        if (!(values->error <= response::kAccuracy))
+            out.warnings.push_back("--response " + a.given + ": the exact response is good to " +
+                                   significant(values->error, 2) + " of its value only");
+        out.responses.push_back({a.resonance, *values});
+    }
+}
+
 std::string randomText(const Request& r, const RandomResult& res, const std::vector<shaker::Margin>& margins) {
     const std::string name = r.profile == "-" ? "from standard input" : r.profile;
     const std::size_t n = res.rows.size();
     std::string out = "Profile " + name + ", " + std::to_string(n) + " break point" + (n == 1 ? "" : "s");
     if (res.exact) out += ", exact (values as given, in double precision, every segment integrated)";
+    if (r.scale) out += "\n" + scaleText(r, res);
     std::vector<Cells> rows{
         {"No.", "Frequency (Hz)", "PSD (g\xC2\xB2/Hz)", "Slope (dB/oct)", "Share of g\xC2\xB2 (%)"}};
     for (std::size_t i = 0; i < n; ++i) {
@@ -97,7 +155,8 @@ std::string randomText(const Request& r, const RandomResult& res, const std::vec
                          {"Velocity" + sigma, t.velEnglish + " ips pk", t.velMetric + " m/s pk"},
                          {"Displacement" + sigma, t.dispEnglish + " in p-p", t.dispMetric + " mm p-p"}},
                         "lll");
-    return out + shakerText(r, margins, "Shaker at " + shortest(r.sigma) + " sigma");
+    out += toleranceText(r, res) + responseText(r, res);
+    return out + shakerText(r, margins, "Shaker at " + shortest(r.sigma) + " sigma") + headroomText(r, res, margins);
 }
 
 std::string randomJson(const Request& r, const RandomResult& res, const std::vector<shaker::Margin>& margins) {
@@ -125,6 +184,7 @@ std::string randomJson(const Request& r, const RandomResult& res, const std::vec
                                   {"displacement", field(held(res.disp, x), t.dispEnglish, "in p-p")}})},
               {"metric", nested({{"velocity", field(number(res.vel * kMetersPerInch), t.velMetric, "m/s pk")},
                                  {"displacement", field(number(res.disp * kMmPerInch), t.dispMetric, "mm p-p")}})}};
+    addPlanning(m, r, res, margins);
     addShakerAndWarnings(m, margins, res.warnings);
     return document(m);
 }
@@ -149,6 +209,14 @@ RandomResult computeRandom(std::string_view name, std::string_view text, const R
     } else {
         asTheWindow(p, where, request.sigma, out);
     }
+    if (!out.error && request.scale) scale(request, out);
+    if (!out.error) respondTo(request, out);
+    return out;
+}
+
+std::vector<psd::ExactPoint> pointsOf(const RandomResult& result) {
+    std::vector<psd::ExactPoint> out;
+    for (const PointRow& r : result.rows) out.push_back({r.freq, r.psd});
     return out;
 }
 
@@ -180,8 +248,8 @@ Outcome runRandom(const Request& r, const FileReader& read) {
     const std::string report = r.json ? randomJson(r, res, m) : randomText(r, res, m);
     Outcome o{codeOf(m), report, warningLines(res.warnings), {}, {}};
     // Standard output carries the plot alone, so that it can be piped on.
-    if (r.plot == "-") o.out = plotSvg(res), o.err += report;
-    if (!r.plot.empty() && r.plot != "-") o.plotPath = r.plot, o.plot = plotSvg(res);
+    if (r.plot == "-") o.out = plotSvg(res, r), o.err += report;
+    if (!r.plot.empty() && r.plot != "-") o.plotPath = r.plot, o.plot = plotSvg(res, r);
     return o;
 }
 

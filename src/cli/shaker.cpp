@@ -3,7 +3,7 @@
 #include "cli/commands.h"
 #include "cli/json.h"
 #include "cli/operands.h"
-#include "cli/planning.h"
+#include "cli/sine_planning.h"
 #include "cli/text.h"
 
 #include <cmath>

@@ -5,7 +5,7 @@
 #include "calc/units.h"
 #include "cli/json.h"
 #include "cli/operands.h"
-#include "cli/planning.h"
+#include "cli/sine_planning.h"
 #include "cli/text.h"
 
 #include <algorithm>

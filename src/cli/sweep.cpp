@@ -2,7 +2,7 @@
 #include "calc/sweep.h"
 #include "cli/json.h"
 #include "cli/operands.h"
-#include "cli/planning.h"
+#include "cli/sine_planning.h"
 #include "cli/text.h"
 
 #include <algorithm>

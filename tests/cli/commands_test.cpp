@@ -163,6 +163,26 @@ const Case kCases[] = {
     {"sine-profile 5-500 D=0.5in d=1", "", 2, "tessomar-calc: sine-profile: D given twice"},
     {"shaker sine-force=2kN mass=20lb fixture=15lb", "", 2,
      "tessomar-calc: shaker: give mass= (all that moves) or armature=, fixture=, payload=, not both"},
+    // Miles: sqrt(pi/2 x 150 x 10 x 0.16) = 19.416 g rms; x g / (2 pi 150)² = 0.0084394 in rms, 3 sigma 0.6431 mm.
+    {"random --response fn=150,Q=10 p.txt", kPublished1, 0,
+     "Response, fn 150 Hz, Q 10 Miles Exact\nAcceleration 19.42 g rms|Relative displacement 0.008439 in rms|0.6431 mm "
+     "pk|"
+     "PSD at fn 0.16 g²/Hz"},
+    // 0.04 x 10^(k 0.3) for k = -3 to 1: the profile at -3 dB and its lines at -6, -3 (abort, alarm) and 0, +3.
+    {"random --scale-db \xE2\x88\x92"
+     "3 --tolerance 3,6 p.txt",
+     kPublished2, 0,
+     "Scaled to -3.00 dB: every PSD x 0.501187, g rms x 0.707946|02 80.00 0.020047 0.00|Acceleration 4.29 g rms|"
+     "Tolerance: alarm ±3 dB, abort ±6 dB|02 80.00 0.005036 0.010048 0.020047 0.040000 0.079810"},
+    // 25 / (0.04 x 1980): the PSD factor to 5 g rms.
+    {"--json random --scale-to 5 p.txt", "20 0.04\n2000 0.04\n", 0,
+     R"("grms": {"value": 5, "text": "5.00"|"factor": 0.315656|"target_grms": 5})"},
+    // 20 log10(1000 lbf / (40 lb x 14.12 g rms)) = 4.96 dB, rounded down; the stroke against 0.0757534 in p-p
+    // (the closed form above): 20 log10(0.01 / 0.0757534) = -17.587 dB.
+    {"random --shaker stroke=1in,velocity=50ips,random-force=1000lbf,armature=10lb,payload=30lb p.txt", kPublished1, 0,
+     "Within every rating.\nHighest level: +4.95 dB, every PSD x 3.13; random force limits it."},
+    {"--exact random --shaker stroke=0.01in,velocity=70ips p.txt", "20 0.04\n2000 0.04\n", 3,
+     "Highest level: -17.59 dB, every PSD x 0.0174; stroke limits it."},
     {"", "", 2, "tessomar-calc: no command: give sine, shock, random, sweep, sine-profile or shaker (see --help)"},
     {"foo A=1", "", 2, "tessomar-calc: foo: unknown command (sine, shock, random, sweep, sine-profile or shaker)"},
     {"--exact shock half-sine A=5 T=30000", "", 2,
@@ -189,6 +209,24 @@ const Case kCases[] = {
     {"--plot p.png random p.txt", "", 2,
      "tessomar-calc: --plot p.png: the plot is SVG, give a name ending in .svg (or - for standard output)"},
     {"--sigma 1001 random p.txt", "", 2, "tessomar-calc: --sigma 1001: give a number above 0, at most 1000"},
+    {"random --response fn=0,Q=10 p.txt", "", 2,
+     "tessomar-calc: --response fn=0,Q=10: fn=0: give a natural frequency above 0, at most 20000 Hz"},
+    {"random --response fn=1e400,Q=10 p.txt", "", 2,
+     "tessomar-calc: --response fn=1e400,Q=10: fn=1e400: give a natural frequency above 0, at most 20000 Hz"},
+    {"random --response fn=150,q=-2 p.txt", "", 2,
+     "tessomar-calc: --response fn=150,q=-2: q=-2: give a Q above 0, at most 1000"},
+    {"random --response fn=150 p.txt", "", 2, "tessomar-calc: --response fn=150: give fn= and Q=, as fn=150,Q=10"},
+    {"random --response fn=2500,Q=10 p.txt", kPublished2, 2,
+     "tessomar-calc: --response fn=2500,Q=10: fn 2500 Hz lies outside the profile, 20 to 2000 Hz"},
+    {"random --tolerance 3,six p.txt", "", 2, "tessomar-calc: --tolerance 3,six: six is not a number of dB"},
+    {"random --tolerance 6,3 p.txt", "", 2,
+     "tessomar-calc: --tolerance 6,3: the abort lines must lie outside the alarm lines: give the alarm first, as 3,6"},
+    {"random --scale-db 3 --scale-to 5 p.txt", "", 2,
+     "tessomar-calc: --scale-to 5: give --scale-db or --scale-to, not both"},
+    // 0.04 x 10^4.5 = 1264.91: past the table's 1000 g²/Hz.
+    {"random --scale-db 45 p.txt", kPublished2, 2,
+     "tessomar-calc: --scale-db 45: entry 2 (80 Hz) would be 1264.91 g²/Hz, outside the table's 0.000001 to 1000"},
+    {"--tolerance 3 sine A=1 F=1", "", 2, "tessomar-calc: --tolerance: applies to random only"},
     {"--shaker stroke=1e400in,velocity=70ips random p.txt", "", 2,
      "tessomar-calc: --shaker: stroke=1e400in: no shaker has that, give 0.00394 to 78.7 in"},
     {kShaker + "force=3kN,mass=4kg sine A=1 F=1", "", 2,
@@ -385,6 +423,33 @@ TEST(Plot, DrawsASineProfileWithItsCrossoverMarked) {
     EXPECT_NE(o.out.find(">D 0.5 in p-p<"), std::string::npos);
     EXPECT_NE(o.out.find(">A 5 g pk<"), std::string::npos);
     EXPECT_NE(o.err.find("Crossover at 13.99 Hz"), std::string::npos);
+}
+
+// On log axes a level k dB above the profile lies k/10 decades above it:
+// the lines at +3, -1, +6 and -4 dB and the response's peak at fn, 10
+// log10(1 + Q²) dB up, stand in those ratios from the profile run at +10 dB.
+TEST(Plot, DrawsTheToleranceLinesAndTheResponseAboveTheProfileRun) {
+    const Outcome o = runLine("--plot - random --scale-db 10 --tolerance +3/-1,+6/-4 --response fn=100,Q=10 -",
+                              "10 0.01\n1000 0.01\n");
+    std::vector<std::pair<std::string, std::vector<double>>> lines; // class, the points' y
+    const std::regex polyline("<polyline class=\"([a-z ]+)\" points=\"([^\"]+)\"");
+    for (auto it = std::sregex_iterator(o.out.begin(), o.out.end(), polyline); it != std::sregex_iterator(); ++it) {
+        lines.emplace_back((*it)[1], std::vector<double>{});
+        for (const auto& xy : numbers((*it)[2], "[0-9.]+,([0-9.]+)")) lines.back().second.push_back(xy[0]);
+    }
+    const std::vector<std::string> classes{"profile",      "alarm dashed", "alarm dashed",
+                                           "abort dashed", "abort dashed", "response"};
+    ASSERT_EQ(lines.size(), classes.size());
+    const double y0 = lines[0].second.at(0), sixDb = y0 - lines[3].second.at(0);
+    const double want[] = {0, 3, -1, 6, -4, 10 * std::log10(101.0)};
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        EXPECT_EQ(lines[i].first, classes[i]);
+        const auto& ys = lines[i].second;
+        EXPECT_NEAR(y0 - *std::min_element(ys.begin(), ys.end()), want[i] / 6 * sixDb, 0.03) << classes[i];
+    }
+    for (const char* text : {">Acceleration PSD at +10.00 dB, 9.95 g rms<", ">Alarm +3/-1 dB<", ">Abort +6/-4 dB<",
+                             ">Response, fn 100 Hz, Q 10<"})
+        EXPECT_NE(o.out.find(text), std::string::npos) << text;
 }
 
 // A stored value of a window and the value the command line prints for it in JSON.

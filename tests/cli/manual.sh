@@ -23,4 +23,7 @@ completes 'tessomar-calc --shaker ' $(printf '%s= ' $ratings)
 completes 'tessomar-calc --shaker=stroke=2in,sine' 2in,sine-force=
 completes 'tessomar-calc --exact shock half-sine ' A= V= D= T=
 completes 'tessomar-calc sweep 10-1000 r' rate=
+completes 'tessomar-calc random --response ' fn=
+completes 'tessomar-calc random --response fn=150' 150,Q=
+completes 'tessomar-calc --scale-db -3 --tolerance 3,6 r' random
 echo "PASS"
