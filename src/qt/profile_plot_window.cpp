@@ -19,7 +19,8 @@ namespace {
 
 class ProfilePlotWindow : public ToolWindow {
 public:
-    ProfilePlotWindow(QWidget& main, const Tessomar& core) : ToolWindow(&main, m_plot, "ProfilePlot"), m_plot(core) {
+    ProfilePlotWindow(QWidget& main, const Tessomar& core, const char* objectName)
+        : ToolWindow(&main, m_plot, objectName), m_plot(core) {
         m_view = named(new PlotWidget(this), "Plot", "Profile plot");
         m_level = named(new QDoubleSpinBox(this), "Level", "Level");
         m_level->setRange(tools::ProfilePlot::kMinLevel, tools::ProfilePlot::kMaxLevel);
@@ -103,6 +104,8 @@ private:
 
 } // namespace
 
-ToolWindow* makeProfilePlot(QWidget& main, const Tessomar& core) { return new ProfilePlotWindow(main, core); }
+ToolWindow* makeProfilePlot(QWidget& main, const Tessomar& core, const char* objectName) {
+    return new ProfilePlotWindow(main, core, objectName);
+}
 
 } // namespace tessomar::view

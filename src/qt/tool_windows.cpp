@@ -1,22 +1,26 @@
 #include "qt/tool_windows.h"
 
-#include "qt/tool_window.h"
+#include "qt/form_window.h"
 
 #include <QMenu>
 
 namespace tessomar::view {
 
-ToolWindow* makeProfilePlot(QWidget& main, const Tessomar& core); // profile_plot_window.cpp
+// profile_plot_window.cpp
+ToolWindow* makeProfilePlot(QWidget& main, const Tessomar& core, const char* objectName);
 
 namespace {
 
+// A tool: its menu item, its window's object name, and what makes the
+// window; for a form, makeForm<its presenter>.
 struct Kind {
     const char* item;
-    ToolWindow* (*make)(QWidget& main, const Tessomar& core);
+    const char* objectName;
+    ToolWindow* (*make)(QWidget& main, const Tessomar& core, const char* objectName);
 };
 // In menu order, which gives each its shortcut.
 const Kind kTools[] = {
-    {"Profile plot", makeProfilePlot},
+    {"Profile plot", "ProfilePlot", makeProfilePlot},
 };
 constexpr int kCount = static_cast<int>(std::size(kTools));
 
@@ -43,7 +47,7 @@ int ToolWindows::ofKey(int key, Qt::KeyboardModifiers modifiers) {
 
 void ToolWindows::open(int tool) {
     if (tool < 0 || tool >= kCount) return;
-    if (!m_windows[tool]) m_windows[tool] = kTools[tool].make(m_main, m_core);
+    if (!m_windows[tool]) m_windows[tool] = kTools[tool].make(m_main, m_core, kTools[tool].objectName);
     m_windows[tool]->follow();
     m_windows[tool]->present();
 }

@@ -1,9 +1,11 @@
 // What the view adds to the tools: how the main window reaches them (menus
 // and shortcuts that never reach its boxes), the tool windows' keys and
 // names, and the plot painted where the chart model places its points.
+#include "qt/form_window.h"
 #include "qt/main_window.h"
 #include "qt/plot_widget.h"
 #include "qt/tool_window.h"
+#include "tools/two_values.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -171,6 +173,36 @@ private slots:
                      status.endsWith(QStringLiteral("/tessomar-no-such-folder/p.svg: No such file or directory")),
                  qPrintable(status));
         QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    // A form's window is built from its presenter: a refused value says why
+    // beside its box, results follow each key, Enter moves to the next box.
+    void aFormShowsWhatItsPresenterWorksOut() {
+        FormWindow form(w.get(), std::make_unique<tessomar::tools::TwoValues>(w->core()), "TwoValues");
+        form.present();
+        QTRY_COMPARE(QApplication::activeWindow(), &form);
+        QCOMPARE(form.windowTitle(), QStringLiteral("Tessomar — Two values"));
+        auto* frequency = form.findChild<QLineEdit*>(QStringLiteral("Frequency"));
+        auto* stroke = form.findChild<QLineEdit*>(QStringLiteral("Stroke"));
+        auto label = [&form](const char* name) { return form.findChild<QLabel*>(QLatin1String(name)); };
+        QCOMPARE(QApplication::focusWidget(), frequency);
+        QCOMPARE(stroke->text(), QStringLiteral("1"));
+        QCOMPARE(label("StrokeUnit")->text(), QStringLiteral("in"));
+        QCOMPARE(label("FrequencyReason")->text(), QStringLiteral("Enter a value"));
+        QTest::keyClicks(frequency, QStringLiteral("12a"));
+        QCOMPARE(label("FrequencyReason")->text(), QStringLiteral("Not a number"));
+        QVERIFY(!QApplication::activeModalWidget());
+        QTest::keyClick(frequency, Qt::Key_Backspace);
+        QCOMPARE(label("FrequencyReason")->text(), QString());
+        QCOMPARE(label("Result1")->text(), QStringLiteral("12.000000 1.000000"));
+        QTest::keyClick(frequency, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), stroke);
+        QTest::keyClicks(stroke, QStringLiteral("x"));
+        QVERIFY(label("Result1")->isHidden());
+        for (QWidget* child : form.findChildren<QWidget*>())
+            QVERIFY2(!child->accessibleName().isEmpty() || !child->focusPolicy(), qPrintable(child->objectName()));
+        QTest::keyClick(stroke, Qt::Key_Escape);
+        QVERIFY(!form.isVisible());
     }
 
     // The painter puts each break point's dot where the model places it.

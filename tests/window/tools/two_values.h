@@ -1,0 +1,28 @@
+#pragma once
+
+#include "tools/form.h"
+
+#include <string>
+
+namespace tessomar::tools {
+
+// The shape of a planning form, two fields and a line of results, saying
+// exactly what it read.
+class TwoValues : public FormTool {
+public:
+    explicit TwoValues(const Tessomar& main)
+        : FormTool(main, kUnits, {{"Frequency", "&Frequency:", "Hz", "", ""}, {"Stroke", "&Stroke:", "", "1", ""}}) {
+        start();
+    }
+    std::string title() const override { return titleOf("Two values"); }
+
+protected:
+    void update() override {
+        field(1).unit = english() ? "in" : "mm";
+        const auto f = number(0, 0.5, 2000), s = number(1, 0, 100);
+        m_results.clear();
+        if (f && s) m_results.push_back(std::to_string(*f) + " " + std::to_string(*s));
+    }
+};
+
+} // namespace tessomar::tools
