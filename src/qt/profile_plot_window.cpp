@@ -33,7 +33,7 @@ public:
         m_status = named(new QLabel(this), "Status", "Status");
         m_status->setWordWrap(true);
         m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        auto* levelLabel = new QLabel(QStringLiteral("&Level:"), this);
+        auto* levelLabel = named(new QLabel(QStringLiteral("&Level:"), this), "LevelLabel", "Level label");
         levelLabel->setBuddy(m_level);
 
         auto* controls = new QHBoxLayout;

@@ -5,7 +5,7 @@
 #include "qt/main_window.h"
 #include "qt/plot_widget.h"
 #include "qt/tool_window.h"
-#include "tools/two_values.h"
+#include "tools/tool_fixtures.h"
 
 #include <QApplication>
 #include <QCheckBox>

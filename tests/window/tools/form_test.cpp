@@ -1,8 +1,7 @@
 // What every form tool gets from its base: a field's text read as one whole
 // number or refused with its reason, results worked out as it is typed, and
 // units that follow the main window.
-#include "frame/tessomar.h"
-#include "tools/two_values.h"
+#include "tools/tool_fixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -10,16 +9,8 @@
 
 namespace {
 
+using tessomar::tools::Screen;
 using tessomar::tools::TwoValues;
-
-struct Screen {
-    tessomar::Tessomar w;
-    Screen() {
-        w.twipsPerPixelX = 15.1f;
-        w.load();
-        w.activate();
-    }
-};
 
 TEST(FormTool, AFieldIsOneWholeNumberInItsRangeOrSaysWhyNot) {
     const struct {

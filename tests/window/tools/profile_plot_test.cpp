@@ -3,6 +3,7 @@
 #include "calc/chart.h"
 #include "frame/tessomar.h"
 #include "tools/profile_plot.h"
+#include "tools/tool_fixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -18,16 +19,7 @@
 namespace {
 
 using tessomar::tools::ProfilePlot;
-
-struct Screen {
-    tessomar::Tessomar w;
-    Screen() {
-        w.twipsPerPixelX = 15.1f;
-        w.load();
-        w.activate();
-        w.click(w.RandomButton); // the focus in the first row's frequency
-    }
-};
+using tessomar::tools::Screen;
 
 // A flat 0.01 g²/Hz from 20 to 2000 Hz: sqrt(0.01 · 1980) = 4.4497 g rms.
 const std::string kFlat = "20 0.01\n2000 0.01\n";
@@ -39,7 +31,7 @@ std::vector<std::pair<double, double>> pointsOf(const tessomar::chart::Series& s
 }
 
 TEST(ProfilePlot, DrawsTheTableAsItChangesAndSaysWhatItShows) {
-    Screen s;
+    Screen s(true);
     ProfilePlot plot(s.w);
     EXPECT_EQ(plot.description(), "0 break points, 0.00 g rms");
     EXPECT_EQ(plot.title(), "Tessomar \xE2\x80\x94 Profile plot");
@@ -85,7 +77,7 @@ TEST(ProfilePlot, ALevelScalesTheDrawingAndItsGrmsNotTheTable) {
         {35, "2 break points at +20.0 dB, 44.50 g rms", "Acceleration PSD at +20.0 dB, 44.50 g rms", 1},
     };
     for (const LevelCase& c : cases) {
-        Screen s;
+        Screen s(true);
         s.w.pasteKey(kFlat);
         ProfilePlot plot(s.w);
         plot.setLevel(c.db);
@@ -98,7 +90,7 @@ TEST(ProfilePlot, ALevelScalesTheDrawingAndItsGrmsNotTheTable) {
 }
 
 TEST(ProfilePlot, ToleranceBandsAreDashedLinesAroundTheProfileInTheLegend) {
-    Screen s;
+    Screen s(true);
     s.w.pasteKey(kFlat);
     ProfilePlot plot(s.w);
     EXPECT_FALSE(plot.chart().hasLegend());
@@ -132,7 +124,7 @@ TEST(ProfilePlot, ToleranceBandsAreDashedLinesAroundTheProfileInTheLegend) {
 }
 
 TEST(ProfilePlot, SavesTheDrawingWholeOrSaysWhyNot) {
-    Screen s;
+    Screen s(true);
     s.w.pasteKey(kFlat);
     ProfilePlot plot(s.w);
     const auto dir = std::filesystem::temp_directory_path() / ("tessomar-plot-" + std::to_string(::getpid()));

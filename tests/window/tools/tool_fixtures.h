@@ -1,5 +1,7 @@
+// What the tools' tests share: a started main window and a small form.
 #pragma once
 
+#include "frame/tessomar.h"
 #include "tools/form.h"
 
 #include <string>
@@ -22,6 +24,18 @@ protected:
         const auto f = number(0, 0.5, 2000), s = number(1, 0, 100);
         m_results.clear();
         if (f && s) m_results.push_back(std::to_string(*f) + " " + std::to_string(*s));
+    }
+};
+
+// A started main window, on its Random screen with the focus in the first
+// row's frequency when asked.
+struct Screen {
+    Tessomar w;
+    explicit Screen(bool random = false) {
+        w.twipsPerPixelX = 15.1f;
+        w.load();
+        w.activate();
+        if (random) w.click(w.RandomButton);
     }
 };
 
