@@ -130,10 +130,15 @@ TEST(ProfilePlot, SavesTheDrawingWholeOrSaysWhyNot) {
     const auto dir = std::filesystem::temp_directory_path() / ("tessomar-plot-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     const std::string path = (dir / "p.svg").string();
-    { std::ofstream(path) << "kept"; }
     const std::string missing = (dir / "no" / "p.svg").string();
     EXPECT_FALSE(plot.save(missing));
     EXPECT_EQ(plot.status(), "Could not save " + missing + ": No such file or directory");
+    // Written but not put in place: what stood there stays, and no part is left.
+    std::filesystem::create_directories(dir / "taken" / "x");
+    EXPECT_FALSE(plot.save((dir / "taken").string()));
+    EXPECT_EQ(plot.status(), "Could not save " + (dir / "taken").string() + ": Is a directory");
+    EXPECT_TRUE(std::filesystem::exists(dir / "taken" / "x"));
+    std::filesystem::remove_all(dir / "taken");
 
     EXPECT_TRUE(plot.save(path));
     EXPECT_EQ(plot.status(), "Saved " + path);
