@@ -86,6 +86,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
 }
 
 bool MainWindow::handleKey(QKeyEvent* e) {
+    // A tool's shortcut is the window's, never a key for the focused box.
+    if (const int tool = ToolWindows::ofKey(e->key(), e->modifiers()); tool >= 0) {
+        m_tools.open(tool);
+        return true;
+    }
     const KeyAction a = keyActionFor(*e);
     QClipboard* clipboard = QGuiApplication::clipboard();
     switch (a.kind) {
@@ -216,6 +221,8 @@ void MainWindow::showContextMenu(Binding& b, QPoint globalPos) {
                                            : QStringLiteral("&Undo %1\tCtrl+Z").arg(QString::fromStdString(what)));
         undo->setEnabled(!what.empty());
     }
+    menu.addSeparator();
+    m_tools.addItems(menu);
     QAction* chosen = menu.exec(globalPos);
     // The menu ran its own event loop: the focus may have moved meanwhile.
     if (!chosen || m_core.focused() != &box) return;
@@ -233,6 +240,12 @@ void MainWindow::showContextMenu(Binding& b, QPoint globalPos) {
         m_core.undo();
     }
     sync();
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* e) {
+    QMenu menu(this);
+    m_tools.addItems(menu);
+    menu.exec(e->globalPos());
 }
 
 // As text for anything, and as an HTML table that spreadsheets take as cells.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "frame/tessomar.h"
+#include "qt/tool_windows.h"
 
 #include <QRect>
 #include <QWidget>
@@ -34,14 +35,17 @@ public:
     // The widget drawing a control; null for the hidden focus catchers.
     QWidget* widgetFor(const tk::Control& c) const;
     QWidget* widgetFor(std::string_view name) const;
-    // Brings every widget in line with the core. Cheap; called after every
-    // forwarded action and safe to call at any time.
+    // Brings every widget in line with the core, and the open tools with
+    // it. Cheap; called after every forwarded action and safe to call at any time.
     void sync();
+    ToolWindows& tools() { return m_tools; }
 
 protected:
     bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    // A right-click outside the text boxes: the tools' menu.
+    void contextMenuEvent(QContextMenuEvent* e) override;
 
 private:
     // One core control and its widget, with what was last mirrored so that
@@ -99,6 +103,7 @@ private:
     // A drag selecting text: the box and where the drag started.
     tk::TextBox* m_dragBox = nullptr;
     int m_dragAnchor = 0;
+    ToolWindows m_tools{*this, m_core}; // each made when first opened
 };
 
 } // namespace tessomar::view

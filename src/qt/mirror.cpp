@@ -84,6 +84,7 @@ void MainWindow::sync() {
     for (Binding& b : m_bindings)
         if (b.edit || b.panel) syncTextBox(b, b.control == m_core.focused());
     m_syncing = false;
+    m_tools.follow();
 }
 
 void MainWindow::syncWindow() {

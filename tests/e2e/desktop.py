@@ -11,7 +11,7 @@ import tempfile
 import time
 
 WINDOW_TITLE = "Tessomar 5.1"
-FOCUSABLE = ("text", "push button", "scroll bar")  # the roles that take the focus and the clicks
+FOCUSABLE = ("text", "push button", "scroll bar", "spin button", "check box")  # the roles that take the focus and the clicks
 _libc = ctypes.CDLL(None)
 
 
@@ -114,18 +114,39 @@ class App:
             self.close()
             raise
 
-    def _window(self):
+    def _windows(self, title):
         if self.proc.poll() is not None:
             raise ChildProcessError(f"the program exited with {self.proc.returncode}: {self.output()}")
-        found = run(["xdotool", "search", "--onlyvisible", "--pid", str(self.proc.pid), "--name",
-                     f"^{WINDOW_TITLE}$"], self.env, check=False).split()
+        return run(["xdotool", "search", "--all", "--onlyvisible", "--pid", str(self.proc.pid), "--name", title],
+                   self.env, check=False).split()
+
+    def _window(self, title=WINDOW_TITLE):
+        found = self._windows(f"^{title}$")
         return found[0] if found else None
 
-    def _frame(self):
+    def _frame(self, title=WINDOW_TITLE):
         for app in self.atspi.Registry.getDesktop(0):
             if app is not None and app.get_process_id() == self.proc.pid:
-                return next((f for f in app if f is not None and f.name == WINDOW_TITLE and f.childCount), None)
+                return next((f for f in app if f is not None and f.name == title and f.childCount), None)
         return None
+
+    def switch(self, title, focus=False):
+        """Reads, clicks and captures the program's window of that title from now on;
+        with focus, gives it the keyboard as a window manager does when another closes."""
+        self.wid = wait_for(lambda: self._window(title), f"the window {title!r} shown")
+        self.root, self.nodes = wait_for(lambda: self._frame(title), f"{title!r} on the accessibility bus"), []
+        if focus:
+            run(["xdotool", "windowfocus", "--sync", self.wid], self.env)
+
+    def expect_closed(self, title):
+        wait_for(lambda: not self._window(title), f"the window {title!r} closed")
+
+    def menu(self, name, item):
+        """Right-clicks the control and picks the menu's item-th entry (from 1) with the keys."""
+        shown = len(self._windows(""))
+        self.click(name, None, button="3")
+        wait_for(lambda: len(self._windows("")) > shown, "a menu")  # a window of its own
+        self.keys(*["Down"] * item, "Return")
 
     def output(self):
         with open(self.log.name) as log:
@@ -207,11 +228,11 @@ class App:
         read = ["xclip", "-o", "-selection", "clipboard"]
         wait_for(lambda: run(read, self.env, check=False) == text, "the text on the clipboard")
 
-    def click(self, name, role=FOCUSABLE):
+    def click(self, name, role=FOCUSABLE, button="1"):
         x, y, w, h = self.extents(self.find(name, role))
         wx, wy = self.geometry()[:2]
         # No --sync: it waits for a motion, which never comes when the pointer stands there.
-        run(["xdotool", "mousemove", str(wx + x + w // 2), str(wy + y + h // 2), "click", "1"], self.env)
+        run(["xdotool", "mousemove", str(wx + x + w // 2), str(wy + y + h // 2), "click", button], self.env)
 
     # ---- the window as the X server sees it ----
     def geometry(self):

@@ -94,9 +94,14 @@ STEPS = {
     "texts": lambda app, texts: [app.expect_text(name, text) for name, text in texts.items()],
     "shown": lambda app, names: [app.expect_showing(name) for name in names],
     "hidden": lambda app, names: [app.expect_showing(name, False) for name in names],
-    "says": lambda app, said: check(said[1] in app.find(said[0]).description, f"{said[0]} does not say it"),
+    "says": lambda app, said: wait_for(lambda: said[1] in app.find(said[0]).description, f"{said[0]} to say {said[1]!r}"),
+    "menu": lambda app, choice: app.menu(*choice),
+    "window": lambda app, title: app.switch(title),
+    "back": lambda app, title: app.switch(title, focus=True),
+    "closed": lambda app, title: app.expect_closed(title),
     "height": height, "colours": colours, "layout": layout, "crisp": crisp, "tip": tip,
 }
+PLOT = "Tessomar \u2014 Profile plot"
 MODE = {name: {n: "green" if n == name else "grey" for n in ("Sine", "Random", "Shock")}
         for name in ("Sine", "Random", "Shock")}
 
@@ -144,6 +149,14 @@ SCENARIOS = [
         ("texts", {"Acceleration": "4.45", "Row 2 frequency": "2000.00"}), ("copy", "20 0.01\n30 abc\n"),
         ("keys", "ctrl+v"), ("tip", "Line 2: "), ("texts", {"Row 2 frequency": "2000.00"}), ("keys", "ctrl+z"),
         ("texts", {"Acceleration": "0.00", "Row 2 frequency": "0.00"})]),
+    ("profile plot", 96, {}, [
+        ("keys", "alt+r"), ("copy", "20 0.01\n2000 0.01\n"), ("keys", "ctrl+v"), ("click", "Row 3 frequency"),
+        ("keys", "ctrl+a"), ("type", "8"), ("texts", {"Acceleration": ""}), ("menu", ("g's rms", 1)),
+        ("window", PLOT), ("focus", "Level"), ("says", ("Profile plot", "2 break points, 4.45 g rms")),
+        ("keys", "ctrl+a"), ("type", "6"), ("says", ("Profile plot", "2 break points at +6.0 dB, 8.88 g rms")),
+        ("keys", "Escape"), ("closed", PLOT), ("back", "Tessomar 5.1"), ("focus", "Row 3 frequency"),
+        ("texts", {"Row 3 frequency": "8", "Acceleration": ""}), ("keys", "ctrl+1"), ("window", PLOT),
+        ("says", ("Profile plot", "+6.0 dB"))]),
     ("help panels", 96, {}, [
         ("click", "Help"), ("shown", ["Sine help"]), ("height", 4210), ("click", "Sine"), ("hidden", ["Sine help"]),
         ("click", "Random"), ("click", "Help"), ("shown", ["Random help"]), ("height", 7470),
