@@ -46,7 +46,7 @@ Shaker::Shaker(const Tessomar& main)
                 {"Armature", "&Armature:", "", "", ""},
                 {"Fixture", "&Fixture:", "", "", ""},
                 {"Payload", "&Payload:", "", "", ""},
-                {"Acceleration", "A&cceleration:", "g pk", "", ""},
+                {"Acceleration", "A&cceleration:", "g pk, finds the heaviest payload", "", ""},
                 {"Derate", "&Derate:", "% of each rating", "100", ""},
                 {"Stroke", "S&troke:", "", "", ""},
                 {"Velocity", "&Velocity:", "", "", ""},
