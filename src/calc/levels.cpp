@@ -78,4 +78,12 @@ std::optional<Headroom> highestLevel(const std::vector<shaker::Margin>& margins)
     return out;
 }
 
+double roundedDown(double db) { return std::floor(db * 100) / 100; }
+
+std::string dbText(double db) {
+    std::string t = num::format(db, num::Pattern::Fixed2);
+    if (t == "-0.00") return "0.00";
+    return (db > 0 && t != "0.00" ? "+" : "") + t;
+}
+
 } // namespace tessomar::levels

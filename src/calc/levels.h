@@ -66,4 +66,10 @@ struct Headroom {
 };
 std::optional<Headroom> highestLevel(const std::vector<shaker::Margin>& margins);
 
+// A highest level as shown: rounded down, so that the level printed still fits.
+double roundedDown(double db);
+
+// A level as reports write it: "+3.00", "-1.68", "0.00".
+std::string dbText(double db);
+
 } // namespace tessomar::levels

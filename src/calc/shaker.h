@@ -62,4 +62,12 @@ struct Check {
 };
 Check check(const Shaker& shaker, const Demand& demand);
 
+// A margin's demand, rating and percent as shown. An exceeded rating never
+// reads as met: where the patterns would round the demand to the rating, or
+// the margin to 0.0 %, more digits are shown.
+struct MarginTexts {
+    std::string demand, rating, percent;
+};
+MarginTexts marginTexts(const Margin& margin);
+
 } // namespace tessomar::shaker

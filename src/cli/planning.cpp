@@ -11,6 +11,7 @@ namespace tessomar::cli {
 
 namespace {
 
+using levels::roundedDown;
 using units::kMmPerInch;
 
 // Responses are worked out in double precision: four digits as the window's
@@ -23,9 +24,6 @@ std::string levelText(const RandomResult& res, double v) {
     if (res.exact) return significant(v, 6);
     return v >= 0.0001 ? num::format(v, num::Pattern::Fixed6) : significant(v, 3);
 }
-
-// A highest level is shown rounded down, so that the level printed still fits.
-double roundedDown(double db) { return std::floor(db * 100) / 100; }
 
 // "stroke", "random force".
 std::string ratingName(std::string name) {
@@ -55,12 +53,6 @@ std::string responseJson(const RandomResult& res, double grms, double disp, doub
 }
 
 } // namespace
-
-std::string dbText(double db) {
-    std::string t = num::format(db, num::Pattern::Fixed2);
-    if (t == "-0.00") return "0.00";
-    return (db > 0 && t != "0.00" ? "+" : "") + t;
-}
 
 std::string scaleText(const Request& r, const RandomResult& res) {
     if (!r.scale) return "";

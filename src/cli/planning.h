@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/levels.h"
 #include "calc/shaker.h"
 #include "cli/args.h"
 #include "cli/json.h"
@@ -13,8 +14,7 @@
 // level the shaker allows.
 namespace tessomar::cli {
 
-// A level as the report writes it: "+3.00", "-1.68", "0.00".
-std::string dbText(double db);
+using levels::dbText;
 
 // The line that states the level run at; empty without --scale-db or --scale-to.
 std::string scaleText(const Request& request, const RandomResult& result);

@@ -30,9 +30,6 @@ std::string marginLabel(const Request& r, const shaker::Margin& m) {
     return label;
 }
 
-// "0.000" and "-0.0" read as nothing at all.
-bool readsAsZero(const std::string& text) { return text.find_first_of("123456789") == std::string::npos; }
-
 } // namespace
 
 std::string table(const std::vector<Cells>& rows, std::string_view align) {
@@ -54,22 +51,6 @@ std::string table(const std::vector<Cells>& rows, std::string_view align) {
 
 std::string shortest(double value) { return shortestOf(value); }
 std::string shortest(float value) { return shortestOf(value); }
-
-MarginTexts marginTexts(const shaker::Margin& m) {
-    MarginTexts t{num::format(m.demand, m.pattern), num::format(m.rating, m.pattern),
-                  num::format(m.percent, num::Pattern::Fixed1)};
-    // A rating reads as given, whatever its digits.
-    if (num::val(t.rating) != m.rating) t.rating = significant(m.rating, 9);
-    // The demand shows as many digits as it takes to read above, below or at
-    // its rating as it is.
-    const auto misleads = [&] {
-        const double demand = num::val(t.demand), rating = num::val(t.rating);
-        return (demand > rating) != m.exceeded || ((demand == rating) != (m.demand == m.rating));
-    };
-    for (int digits = 1; misleads() && digits <= 17; ++digits) t.demand = significant(m.demand, digits);
-    if (m.exceeded && readsAsZero(t.percent)) t.percent = significant(m.percent, 2);
-    return t;
-}
 
 std::string shakerText(const Request& r, const std::vector<shaker::Margin>& margins, const std::string& heading) {
     if (margins.empty()) return "";

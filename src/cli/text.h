@@ -24,13 +24,9 @@ std::string shortest(float value);
 // A value to so many significant digits (calc/numbers.h).
 using num::significant;
 
-// A margin's demand, rating and percent as shown. An exceeded rating never
-// reads as met: where the patterns would round the demand to the rating, or
-// the margin to 0.0 %, more digits are shown.
-struct MarginTexts {
-    std::string demand, rating, percent;
-};
-MarginTexts marginTexts(const shaker::Margin& margin);
+// A margin's demand, rating and percent as shown (calc/shaker.h).
+using shaker::MarginTexts;
+using shaker::marginTexts;
 
 // The shaker's table under its heading, and the line that sums it up; empty
 // without a shaker.

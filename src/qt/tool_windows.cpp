@@ -1,6 +1,8 @@
 #include "qt/tool_windows.h"
 
 #include "qt/form_window.h"
+#include "tools/response.h"
+#include "tools/shaker.h"
 
 #include <QMenu>
 
@@ -21,6 +23,8 @@ struct Kind {
 // In menu order, which gives each its shortcut.
 const Kind kTools[] = {
     {"Profile plot", "ProfilePlot", makeProfilePlot},
+    {"Shaker", "Shaker", makeForm<tools::Shaker>},
+    {"Response", "Response", makeForm<tools::Response>},
 };
 constexpr int kCount = static_cast<int>(std::size(kTools));
 

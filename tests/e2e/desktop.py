@@ -19,6 +19,14 @@ class Failure(AssertionError):
     pass
 
 
+def tool_items():
+    """The tools' menu items in menu order, as the program's table lists them: a
+    scenario names its tool, whatever the others before it."""
+    source = os.path.join(os.path.dirname(__file__), "../../src/qt/tool_windows.cpp")
+    with open(source) as table:
+        return re.findall(r'^ +\{"([^"]+)", "\w+", make', table.read(), re.M)
+
+
 def wait_for(predicate, what, timeout=4.0):
     # The window answers in its own time, and AT-SPI calls fail while its tree changes.
     deadline = time.monotonic() + timeout
@@ -142,10 +150,13 @@ class App:
         wait_for(lambda: not self._window(title), f"the window {title!r} closed")
 
     def menu(self, name, item):
-        """Right-clicks the control and picks the menu's item-th entry (from 1) with the keys."""
+        """Right-clicks the control and picks the menu's item-th entry (from 1), or the
+        entry of that name, with the keys."""
         shown = len(self._windows(""))
         self.click(name, None, button="3")
         wait_for(lambda: len(self._windows("")) > shown, "a menu")  # a window of its own
+        if isinstance(item, str):
+            item = tool_items().index(item) + 1
         self.keys(*["Down"] * item, "Return")
 
     def output(self):

@@ -102,6 +102,7 @@ STEPS = {
     "height": height, "colours": colours, "layout": layout, "crisp": crisp, "tip": tip,
 }
 PLOT = "Tessomar \u2014 Profile plot"
+SHAKER, RESPONSE = "Tessomar \u2014 Shaker", "Tessomar \u2014 Response"
 MODE = {name: {n: "green" if n == name else "grey" for n in ("Sine", "Random", "Shock")}
         for name in ("Sine", "Random", "Shock")}
 
@@ -157,6 +158,13 @@ SCENARIOS = [
         ("keys", "Escape"), ("closed", PLOT), ("back", "Tessomar 5.1"), ("focus", "Row 3 frequency"),
         ("texts", {"Row 3 frequency": "8", "Acceleration": ""}), ("keys", "ctrl+1"), ("window", PLOT),
         ("says", ("Profile plot", "+6.0 dB"))]),
+    ("shaker and response", 96, {}, [
+        ("keys", "alt+r"), ("copy", "20 0.0256\n50 0.16\n800 0.16\n2000 0.0256\n"), ("keys", "ctrl+v"),
+        ("menu", ("g's rms", "Response")), ("window", RESPONSE), ("focus", "NaturalFrequency"), ("type", "150\n"),
+        ("focus", "Q"), ("says", ("Result 3", "Acceleration, Miles: 19.42 g rms, 58.25 g pk at 3 sigma")),
+        ("keys", "Escape"), ("closed", RESPONSE), ("back", "Tessomar 5.1"), ("menu", ("g's rms", "Shaker")),
+        ("window", SHAKER), ("focus", "SineForce"), ("type", "2000\n\n20\n15\n40\n"), ("focus", "Acceleration"),
+        ("says", ("Result 3", "Most sine acceleration: 26.67 g pk")), ("keys", "Escape"), ("closed", SHAKER)]),
     ("help panels", 96, {}, [
         ("click", "Help"), ("shown", ["Sine help"]), ("height", 4210), ("click", "Sine"), ("hidden", ["Sine help"]),
         ("click", "Random"), ("click", "Help"), ("shown", ["Random help"]), ("height", 7470),

@@ -61,11 +61,11 @@ private slots:
     void menusOfferTheTools_data() {
         QTest::addColumn<QString>("target");
         QTest::addColumn<QStringList>("items");
-        const QString plot = QStringLiteral("Profile plot\tCtrl+1");
-        QTest::newRow("label") << "FreqLbl" << QStringList{plot};
-        QTest::newRow("button") << "EnglishBut" << QStringList{plot};
-        QTest::newRow("banner") << "Picture1" << QStringList{plot};
-        QTest::newRow("sine box") << "Velocity" << QStringList{"Cu&t", "&Copy", "&Paste", "Select &All", plot};
+        const QStringList tools{"Profile plot\tCtrl+1", "Shaker\tCtrl+2", "Response\tCtrl+3"};
+        QTest::newRow("label") << "FreqLbl" << tools;
+        QTest::newRow("button") << "EnglishBut" << tools;
+        QTest::newRow("banner") << "Picture1" << tools;
+        QTest::newRow("sine box") << "Velocity" << QStringList{"Cu&t", "&Copy", "&Paste", "Select &All"} + tools;
     }
     void menusOfferTheTools() {
         QFETCH(QString, target);

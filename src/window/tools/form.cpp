@@ -15,6 +15,12 @@ std::string bound(double v) {
     return std::string(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
 }
 
+// Blanks around the number, and the line break a spreadsheet cell ends in.
+std::string trimmed(const std::string& t) {
+    const std::size_t first = t.find_first_not_of(" \t\r\n"), last = t.find_last_not_of(" \t\r\n");
+    return first == std::string::npos ? "" : t.substr(first, last - first + 1);
+}
+
 } // namespace
 
 FormTool::FormTool(const Tessomar& main, unsigned reads, std::vector<Field> fields)
@@ -28,10 +34,7 @@ void FormTool::setText(std::size_t i, std::string text) {
 
 std::optional<double> FormTool::number(std::size_t i, double low, double high) {
     Field& f = m_fields[i];
-    std::string t = f.text;
-    // Blanks around the number, and the line break a spreadsheet cell ends in.
-    const std::size_t first = t.find_first_not_of(" \t\r\n"), last = t.find_last_not_of(" \t\r\n");
-    t = first == std::string::npos ? "" : t.substr(first, last - first + 1);
+    std::string t = trimmed(f.text);
     if (t.rfind("\xE2\x88\x92", 0) == 0) t = "-" + t.substr(3); // U+2212, as word processors write a minus
     f.reason.clear();
     if (t.empty()) {
@@ -51,6 +54,20 @@ std::optional<double> FormTool::number(std::size_t i, double low, double high) {
         return std::nullopt;
     }
     return v;
+}
+
+std::optional<double> FormTool::above(std::size_t i, double low, double high) {
+    const auto v = number(i, low, high);
+    if (v && *v > low) return v;
+    Field& f = m_fields[i];
+    if (v || f.reason.rfind("From ", 0) == 0) f.reason = "Above " + bound(low) + ", at most " + bound(high);
+    return std::nullopt;
+}
+
+bool FormTool::blank(std::size_t i) {
+    if (!trimmed(m_fields[i].text).empty()) return false;
+    m_fields[i].reason.clear();
+    return true;
 }
 
 } // namespace tessomar::tools

@@ -37,6 +37,10 @@ protected:
     // a typographic minus) inside [low, high]; otherwise none, and the field
     // says why. An empty field asks for a value.
     std::optional<double> number(std::size_t field, double low, double high);
+    // The same with low itself refused: a value that must be above 0.
+    std::optional<double> above(std::size_t field, double low, double high);
+    // A field the user may leave empty: true, with no reason, when it is.
+    bool blank(std::size_t field);
     std::vector<std::string> m_results;
 
 private:
