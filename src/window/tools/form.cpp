@@ -26,6 +26,19 @@ void FormTool::setText(std::size_t i, std::string text) {
     update();
 }
 
+void FormTool::setChoice(std::size_t i, std::size_t choice) {
+    if (i >= m_fields.size() || choice >= m_fields[i].choices.size() || m_fields[i].choice == choice) return;
+    m_fields[i].choice = choice;
+    update();
+}
+
+bool FormTool::blank(std::size_t i) {
+    Field& f = m_fields[i];
+    if (f.text.find_first_not_of(" \t\r\n") != std::string::npos) return false;
+    f.reason.clear();
+    return true;
+}
+
 std::optional<double> FormTool::number(std::size_t i, double low, double high) {
     Field& f = m_fields[i];
     std::string t = f.text;
