@@ -1,6 +1,8 @@
 #include "qt/tool_windows.h"
 
 #include "qt/form_window.h"
+#include "tools/sine_profile.h"
+#include "tools/sweep.h"
 
 #include <QMenu>
 
@@ -21,6 +23,8 @@ struct Kind {
 // In menu order, which gives each its shortcut.
 const Kind kTools[] = {
     {"Profile plot", "ProfilePlot", makeProfilePlot},
+    {"Sweep", "Sweep", makeForm<tools::Sweep>},
+    {"Sine profile", "SineProfile", makeForm<tools::SineProfile>},
 };
 constexpr int kCount = static_cast<int>(std::size(kTools));
 

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QLabel>
@@ -61,11 +62,12 @@ private slots:
     void menusOfferTheTools_data() {
         QTest::addColumn<QString>("target");
         QTest::addColumn<QStringList>("items");
-        const QString plot = QStringLiteral("Profile plot\tCtrl+1");
-        QTest::newRow("label") << "FreqLbl" << QStringList{plot};
-        QTest::newRow("button") << "EnglishBut" << QStringList{plot};
-        QTest::newRow("banner") << "Picture1" << QStringList{plot};
-        QTest::newRow("sine box") << "Velocity" << QStringList{"Cu&t", "&Copy", "&Paste", "Select &All", plot};
+        const QStringList tools{QStringLiteral("Profile plot\tCtrl+1"), QStringLiteral("Sweep\tCtrl+2"),
+                                QStringLiteral("Sine profile\tCtrl+3")};
+        QTest::newRow("label") << "FreqLbl" << tools;
+        QTest::newRow("button") << "EnglishBut" << tools;
+        QTest::newRow("banner") << "Picture1" << tools;
+        QTest::newRow("sine box") << "Velocity" << QStringList{"Cu&t", "&Copy", "&Paste", "Select &All"} + tools;
     }
     void menusOfferTheTools() {
         QFETCH(QString, target);
@@ -199,6 +201,28 @@ private slots:
             QVERIFY2(!child->accessibleName().isEmpty() || !child->focusPolicy(), qPrintable(child->objectName()));
         QTest::keyClick(stroke, Qt::Key_Escape);
         QVERIFY(!form.isVisible());
+    }
+
+    // A unit picked from a list works the form out again; Tab goes through
+    // each box and list in turn, and Enter moves on from a list as from a box.
+    void aFormsListsPickUnitsAndTakeTheirTurn() {
+        w->tools().open(1);
+        ToolWindow* sweep = w->tools().window(1);
+        QTRY_COMPARE(QApplication::activeWindow(), sweep);
+        QCOMPARE(sweep->windowTitle(), QStringLiteral("Tessomar — Sweep"));
+        for (const char* value : {"10\r", "1000\r", "2"})
+            QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(value));
+        auto* rateUnit = sweep->findChild<QComboBox*>(QStringLiteral("RateUnit"));
+        rateUnit->setCurrentIndex(2);
+        emit rateUnit->activated(2);
+        auto label = [sweep](const char* name) { return sweep->findChild<QLabel*>(QLatin1String(name))->text(); };
+        QCOMPARE(label("Result3"), QStringLiteral("One sweep: 495 s, 8.25 min")); // 990 Hz at 2 Hz/s
+        QCOMPARE(label("SpacingUnit"), QStringLiteral("the rate's unit decides"));
+        for (const char* next : {"RateUnit", "Time", "TimeUnit", "Spacing", "Sweeps", "From"}) {
+            QTest::keyClick(QApplication::focusWidget(), next[0] == 'S' ? Qt::Key_Return : Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(next));
+            QVERIFY(!QApplication::focusWidget()->accessibleName().isEmpty());
+        }
     }
 
     // The painter puts each break point's dot where the model places it.
