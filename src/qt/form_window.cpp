@@ -92,7 +92,11 @@ void FormWindow::refresh() {
     }
     for (std::size_t i = 0; i < m_results.size(); ++i) {
         m_results[i]->setVisible(i < lines.size());
-        if (i < lines.size()) m_results[i]->setText(text(lines[i]));
+        if (i < lines.size()) {
+            // A reader hears the line's name and then what it says.
+            m_results[i]->setText(text(lines[i]));
+            m_results[i]->setAccessibleDescription(text(lines[i]));
+        }
     }
 }
 
