@@ -1,5 +1,6 @@
 #include "qt/form_window.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,27 +22,44 @@ FormWindow::FormWindow(QWidget* mainWindow, std::unique_ptr<tools::FormTool> for
         const tools::Field& f = fields[i];
         const QString name = text(f.name);
         auto* label = new QLabel(text(f.label), this);
-        auto* edit = new QLineEdit(this);
-        auto* unit = new QLabel(this);
+        auto* edit = f.box ? new QLineEdit(this) : nullptr;
+        auto* choice = f.choices.empty() ? nullptr : new QComboBox(this);
+        auto* unit = edit && choice ? nullptr : new QLabel(this);
         auto* reason = new QLabel(this);
-        label->setBuddy(edit);
-        edit->setObjectName(name);
-        edit->setAccessibleName(name);
-        unit->setObjectName(name + QStringLiteral("Unit"));
-        unit->setAccessibleName(name + QStringLiteral(" unit"));
+        label->setBuddy(edit ? static_cast<QWidget*>(edit) : choice);
+        if (edit) {
+            edit->setObjectName(name);
+            edit->setAccessibleName(name);
+            connect(edit, &QLineEdit::textEdited, this, [this, i](const QString& typed) {
+                m_form->setText(i, typed.toStdString());
+                refresh();
+            });
+        }
+        if (choice) {
+            // The unit's list beside a box, named as the unit is; or the field itself.
+            choice->setObjectName(edit ? name + QStringLiteral("Unit") : name);
+            choice->setAccessibleName(edit ? name + QStringLiteral(" unit") : name);
+            for (const std::string& c : f.choices) choice->addItem(text(c));
+            choice->setCurrentIndex(static_cast<int>(f.choice));
+            connect(choice, &QComboBox::activated, this, [this, i](int picked) {
+                m_form->setChoice(i, static_cast<std::size_t>(picked));
+                refresh();
+            });
+        }
+        if (unit) {
+            unit->setObjectName(name + QStringLiteral("Unit"));
+            unit->setAccessibleName(name + QStringLiteral(" unit"));
+        }
         reason->setObjectName(name + QStringLiteral("Reason"));
         reason->setAccessibleName(name + QStringLiteral(" problem"));
         reason->setStyleSheet(QStringLiteral("color: #b00020"));
         const int row = static_cast<int>(i);
         grid->addWidget(label, row, 0);
-        grid->addWidget(edit, row, 1);
-        grid->addWidget(unit, row, 2);
+        if (edit) grid->addWidget(edit, row, 1);
+        if (choice) grid->addWidget(choice, row, edit ? 2 : 1);
+        if (unit) grid->addWidget(unit, row, 2);
         grid->addWidget(reason, row, 3);
-        connect(edit, &QLineEdit::textEdited, this, [this, i](const QString& typed) {
-            m_form->setText(i, typed.toStdString());
-            refresh();
-        });
-        m_rows.push_back({edit, unit, reason});
+        m_rows.push_back({edit, choice, unit, reason});
     }
     grid->setColumnStretch(3, 1);
     m_resultLayout = new QVBoxLayout;
@@ -57,8 +75,9 @@ void FormWindow::refresh() {
     const std::vector<tools::Field>& fields = m_form->fields();
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
         const Row& r = m_rows[i];
-        if (r.edit->text() != text(fields[i].text)) r.edit->setText(text(fields[i].text));
-        r.unit->setText(text(fields[i].unit));
+        if (r.edit && r.edit->text() != text(fields[i].text)) r.edit->setText(text(fields[i].text));
+        if (r.choice) r.choice->setCurrentIndex(static_cast<int>(fields[i].choice));
+        if (r.unit) r.unit->setText(text(fields[i].unit));
         r.reason->setText(text(fields[i].reason));
     }
     const std::vector<std::string>& lines = m_form->results();
@@ -74,7 +93,7 @@ void FormWindow::refresh() {
     for (std::size_t i = 0; i < m_results.size(); ++i) {
         m_results[i]->setVisible(i < lines.size());
         if (i < lines.size()) {
-            // Its name says which line it is; a reader hears what it says.
+            // A reader hears the line's name and then what it says.
             m_results[i]->setText(text(lines[i]));
             m_results[i]->setAccessibleDescription(text(lines[i]));
         }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QVBoxLayout;
@@ -14,7 +15,8 @@ namespace tessomar::view {
 
 // A form tool's window, built from its presenter: a row per field (label,
 // box, unit, and the reason a value is refused, beside the box, never in a
-// dialog), then the result lines. Each keystroke goes to the presenter and
+// dialog), then the result lines. A field with choices has a list for its
+// unit, or instead of its box. Each keystroke goes to the presenter and
 // the window shows what it worked out; Enter moves to the next field.
 class FormWindow : public ToolWindow {
 public:
@@ -25,8 +27,10 @@ protected:
 
 private:
     struct Row {
-        QLineEdit* edit;
-        QLabel *unit, *reason;
+        QLineEdit* edit;   // none for a field that is a pick alone
+        QComboBox* choice; // the unit, or the pick; none without choices
+        QLabel* unit;      // none where the list is the unit
+        QLabel* reason;
     };
     std::unique_ptr<tools::FormTool> m_form;
     std::vector<Row> m_rows;

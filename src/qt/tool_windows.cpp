@@ -3,6 +3,8 @@
 #include "qt/form_window.h"
 #include "tools/response.h"
 #include "tools/shaker.h"
+#include "tools/sine_profile.h"
+#include "tools/sweep.h"
 
 #include <QMenu>
 
@@ -23,6 +25,8 @@ struct Kind {
 // In menu order, which gives each its shortcut.
 const Kind kTools[] = {
     {"Profile plot", "ProfilePlot", makeProfilePlot},
+    {"Sweep", "Sweep", makeForm<tools::Sweep>},
+    {"Sine profile", "SineProfile", makeForm<tools::SineProfile>},
     {"Shaker", "Shaker", makeForm<tools::Shaker>},
     {"Response", "Response", makeForm<tools::Response>},
 };

@@ -102,6 +102,7 @@ STEPS = {
     "height": height, "colours": colours, "layout": layout, "crisp": crisp, "tip": tip,
 }
 PLOT = "Tessomar \u2014 Profile plot"
+SWEEP, SINE_PROFILE = "Tessomar \u2014 Sweep", "Tessomar \u2014 Sine profile"
 SHAKER, RESPONSE = "Tessomar \u2014 Shaker", "Tessomar \u2014 Response"
 MODE = {name: {n: "green" if n == name else "grey" for n in ("Sine", "Random", "Shock")}
         for name in ("Sine", "Random", "Shock")}
@@ -158,6 +159,12 @@ SCENARIOS = [
         ("keys", "Escape"), ("closed", PLOT), ("back", "Tessomar 5.1"), ("focus", "Row 3 frequency"),
         ("texts", {"Row 3 frequency": "8", "Acceleration": ""}), ("keys", "ctrl+1"), ("window", PLOT),
         ("says", ("Profile plot", "+6.0 dB"))]),
+    ("sweep and sine profile", 96, {}, [
+        ("menu", ("g's pk", "Sweep")), ("window", SWEEP), ("focus", "From"), ("type", "10\n1000\n2"),
+        ("says", ("Result 3", "One sweep: 199.3 s, 3.32 min")), ("keys", "Escape"), ("closed", SWEEP),
+        ("back", "Tessomar 5.1"), ("menu", ("g's pk", "Sine profile")), ("window", SINE_PROFILE), ("focus", "From"),
+        ("type", "5\n500\n0.5\n\n5"), ("says", ("Result 3", "Crossover at 13.99 Hz: displacement to acceleration")),
+        ("keys", "Escape"), ("closed", SINE_PROFILE)]),
     ("shaker and response", 96, {}, [
         ("keys", "alt+r"), ("copy", "20 0.0256\n50 0.16\n800 0.16\n2000 0.0256\n"), ("keys", "ctrl+v"),
         ("menu", ("g's rms", "Response")), ("window", RESPONSE), ("focus", "NaturalFrequency"), ("type", "150\n"),

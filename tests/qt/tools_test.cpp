@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QLabel>
@@ -61,7 +62,9 @@ private slots:
     void menusOfferTheTools_data() {
         QTest::addColumn<QString>("target");
         QTest::addColumn<QStringList>("items");
-        const QStringList tools{"Profile plot\tCtrl+1", "Shaker\tCtrl+2", "Response\tCtrl+3"};
+        const QStringList tools{QStringLiteral("Profile plot\tCtrl+1"), QStringLiteral("Sweep\tCtrl+2"),
+                                QStringLiteral("Sine profile\tCtrl+3"), QStringLiteral("Shaker\tCtrl+4"),
+                                QStringLiteral("Response\tCtrl+5")};
         QTest::newRow("label") << "FreqLbl" << tools;
         QTest::newRow("button") << "EnglishBut" << tools;
         QTest::newRow("banner") << "Picture1" << tools;
@@ -199,6 +202,27 @@ private slots:
             QVERIFY2(!child->accessibleName().isEmpty() || !child->focusPolicy(), qPrintable(child->objectName()));
         QTest::keyClick(stroke, Qt::Key_Escape);
         QVERIFY(!form.isVisible());
+    }
+
+    // A unit picked from a list works the form out again; Tab goes through
+    // each box and list in turn, and Enter moves on from a list as from a box.
+    void aFormsListsPickUnitsAndTakeTheirTurn() {
+        w->tools().open(1);
+        ToolWindow* sweep = w->tools().window(1);
+        QTRY_COMPARE(QApplication::activeWindow(), sweep);
+        for (const char* value : {"10\r", "1000\r", "2"})
+            QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(value));
+        auto* rateUnit = sweep->findChild<QComboBox*>(QStringLiteral("RateUnit"));
+        rateUnit->setCurrentIndex(2);
+        emit rateUnit->activated(2);
+        // 990 Hz at 2 Hz/s.
+        QCOMPARE(sweep->findChild<QLabel*>(QStringLiteral("Result3"))->text(),
+                 QStringLiteral("One sweep: 495 s, 8.25 min"));
+        for (const char* next : {"RateUnit", "Time", "TimeUnit", "Spacing", "Sweeps", "From"}) {
+            QTest::keyClick(QApplication::focusWidget(), next[0] == 'S' ? Qt::Key_Return : Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(next));
+            QVERIFY(!QApplication::focusWidget()->accessibleName().isEmpty());
+        }
     }
 
     // The painter puts each break point's dot where the model places it.

@@ -32,6 +32,12 @@ void FormTool::setText(std::size_t i, std::string text) {
     update();
 }
 
+void FormTool::setChoice(std::size_t i, std::size_t choice) {
+    if (i >= m_fields.size() || choice >= m_fields[i].choices.size() || m_fields[i].choice == choice) return;
+    m_fields[i].choice = choice;
+    update();
+}
+
 std::optional<double> FormTool::number(std::size_t i, double low, double high) {
     Field& f = m_fields[i];
     std::string t = trimmed(f.text);

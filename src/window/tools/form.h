@@ -17,6 +17,11 @@ struct Field {
     std::string unit;   // follows the main window's units; may be empty
     std::string text;   // as typed
     std::string reason; // empty when the value is used
+    // When given, the unit is picked from these (the view's unit is a list);
+    // without a box the field is the pick alone: "logarithmic", "linear".
+    std::vector<std::string> choices = {};
+    std::size_t choice = 0;
+    bool box = true;
 };
 
 // A tool that is a form: fields in, lines of results out, worked out again
@@ -29,6 +34,8 @@ public:
     const std::vector<std::string>& results() const { return m_results; }
     // The user typed: the field holds the text and everything is worked out again.
     void setText(std::size_t field, std::string text);
+    // The user picked one of the field's choices.
+    void setChoice(std::size_t field, std::size_t choice);
 
 protected:
     FormTool(const Tessomar& main, unsigned reads, std::vector<Field> fields);
