@@ -31,6 +31,8 @@ TEST(Levels, FindTheFirstPointOutsideTheTable) {
     EXPECT_EQ(levels::firstOutsideTable(levels::scaled(kPublished, 44)), 1u);  // 0.04 x 25119 > 1000
     EXPECT_EQ(levels::firstOutsideTable(levels::scaled(kPublished, -39)), 3u); // 0.007 x 1.26e-4 < 1e-6
     EXPECT_EQ(levels::firstOutsideTable(levels::scaled(kPublished, 40)), std::nullopt);
+    // The table's own limits are inside it.
+    EXPECT_EQ(levels::firstOutsideTable({{20, 0.000001}, {2000, 1000}}), std::nullopt);
 }
 
 struct BandCase {

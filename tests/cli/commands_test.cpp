@@ -131,6 +131,7 @@ const Case kCases[] = {
     {"sweep 10-100 rate=0.5Hz/s", "", 0, "linear|Rate 0.5 Hz/s 30 Hz/min|One sweep 180 s 3 min|sweep 9900"},
     {"sweep 20-2000 rate=1oct/min sweeps=6", "", 0,
      "One sweep 398.6 s 6.64 min|6 sweeps (3 sweep cycles) 2392 s 39.9 min|Cycles in 6 sweeps 1028353"},
+    {"sweep 10-1000 rate=2oct/min sweeps=1", "", 0, "1 sweep (0.5 sweep cycles) 199.3 s 3.32 min"},
     {"--json sweep 10Hz-1000Hz time=2h --linear", "", 0, R"("spacing": "linear"|"clock": "2:00:00"|"sweeps": null)"},
     // (2 pi f)² 0.5 in / 2 = 5 g at 13.99 Hz; the most velocity there, pi f D.
     {"sine-profile 5-500 D=0.5in A=5", "", 0,
@@ -165,8 +166,8 @@ const Case kCases[] = {
      "tessomar-calc: shaker: give mass= (all that moves) or armature=, fixture=, payload=, not both"},
     // Miles: sqrt(pi/2 x 150 x 10 x 0.16) = 19.416 g rms; x g / (2 pi 150)² = 0.0084394 in rms, 3 sigma 0.6431 mm.
     {"random --response fn=150,Q=10 p.txt", kPublished1, 0,
-     "Response, fn 150 Hz, Q 10 Miles Exact\nAcceleration 19.42 g rms|Relative displacement 0.008439 in rms|0.6431 mm "
-     "pk|"
+     "Response, fn 150 Hz, Q 10 Miles Exact\nAcceleration 19.42 g rms|Relative displacement 0.008439 in rms|0.02532 in "
+     "pk|0.6431 mm pk|"
      "PSD at fn 0.16 g²/Hz"},
     // 0.04 x 10^(k 0.3) for k = -3 to 1: the profile at -3 dB and its lines at -6, -3 (abort, alarm) and 0, +3.
     {"random --scale-db \xE2\x88\x92"

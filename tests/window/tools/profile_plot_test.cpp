@@ -60,6 +60,11 @@ TEST(ProfilePlot, DrawsTheTableAsItChangesAndSaysWhatItShows) {
     s.w.pasteKey(kFlat);
     EXPECT_TRUE(plot.follow());
     EXPECT_EQ(plot.description(), "2 break points, 4.45 g rms");
+    // A level changed where the frequencies stay is a change too.
+    s.w.click(s.w.A[0]);
+    for (char c : std::string("0.02\r")) s.w.keyPress(c);
+    EXPECT_TRUE(plot.follow());
+    EXPECT_EQ(pointsOf(plot.chart().series[0]).front(), (std::pair<double, double>{20, 0.02f}));
 }
 
 struct LevelCase {
