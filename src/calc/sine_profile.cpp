@@ -43,6 +43,17 @@ const char* nameOf(Quantity q) {
     return "";
 }
 
+std::vector<std::string> notes(const Profile& p) {
+    std::vector<std::string> out;
+    for (const auto& x : p.crossovers)
+        out.push_back("Crossover at " + num::significant(x.freq, 4) + " Hz: " + nameOf(x.below) + " to " +
+                      nameOf(x.above));
+    if (p.crossovers.empty()) out.push_back("No crossover in the sweep.");
+    for (const Limit& l : p.limits)
+        if (!p.governs(l.quantity)) out.push_back(limitText(l) + " governs nowhere in the sweep.");
+    return out;
+}
+
 std::string limitText(const Limit& l) {
     switch (l.quantity) {
     case Quantity::Displacement:

@@ -59,6 +59,11 @@ struct Profile {
 // to three limits, each of its own quantity, with values above 0.
 Profile plan(double from, double to, std::vector<Limit> limits);
 
+// What is said of a profile under its segments: each crossover ("Crossover
+// at 13.99 Hz: displacement to acceleration") or that there is none, and
+// each limit that governs nowhere.
+std::vector<std::string> notes(const Profile& profile);
+
 // Acceleration against frequency, log-log: the profile, each segment
 // labelled by the limit that governs it, the crossovers marked.
 chart::Chart chartOf(const Profile& profile);

@@ -93,4 +93,9 @@ std::string countText(double count) {
     return num::significant(count, std::max(4, whole));
 }
 
+PassTexts passTexts(double sweeps) {
+    return {num::significant(sweeps, 10) + (sweeps == 1 ? " sweep" : " sweeps"),
+            num::significant(sweeps / 2, 10) + (sweeps == 2 ? " sweep cycle" : " sweep cycles")};
+}
+
 } // namespace tessomar::sweep

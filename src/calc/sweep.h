@@ -49,4 +49,12 @@ TimeTexts timeTexts(double seconds);
 // significant: "42848", "12.35".
 std::string countText(double count);
 
+// N sweeps as they are named: "6 sweeps" and "3 sweep cycles", a sweep
+// being one pass from end to end and a sweep cycle, up and down, two.
+struct PassTexts {
+    std::string sweeps, cycles;
+};
+PassTexts passTexts(double sweeps);
+inline constexpr const char* kPassNote = "A sweep is one pass from end to end; a sweep cycle, up and down, is two.";
+
 } // namespace tessomar::sweep

@@ -61,11 +61,7 @@ std::string profileText(const Request& r, const Profile& p, const std::vector<sh
     for (const auto& s : p.segments)
         rows.push_back({hz(s.from), hz(s.to), nameOf(s.governs) + std::string(", ") + limitText(p.limitOf(s.governs))});
     out += table(rows, "rrl") + "\n";
-    for (const auto& x : p.crossovers)
-        out += "Crossover at " + hz(x.freq) + " Hz: " + nameOf(x.below) + " to " + nameOf(x.above) + "\n";
-    if (p.crossovers.empty()) out += "No crossover in the sweep.\n";
-    for (const Limit& l : p.limits)
-        if (!p.governs(l.quantity)) out += limitText(l) + " governs nowhere in the sweep.\n";
+    for (const std::string& note : notes(p)) out += note + "\n";
     rows = {{"Peak over the sweep", "English", "Metric"}};
     for (const PeakRow& k : peakRows(p.peak))
         rows.push_back(

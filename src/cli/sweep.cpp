@@ -58,11 +58,10 @@ std::string sweepText(const Planned& p) {
                             timeCells("One sweep", s.seconds),
                             {"Cycles in a sweep", sweep::countText(s.cycles)}};
     if (p.sweeps == 0) return out + table(rows, "llll");
-    const std::string n = significant(p.sweeps, 10) + (p.sweeps == 1 ? " sweep" : " sweeps");
-    const std::string cycles = significant(p.sweeps / 2, 10) + (p.sweeps == 2 ? " sweep cycle" : " sweep cycles");
+    const auto [n, cycles] = sweep::passTexts(p.sweeps);
     rows.push_back(timeCells(n + " (" + cycles + ")", p.sweeps * s.seconds));
     rows.push_back({"Cycles in " + n, sweep::countText(p.sweeps * s.cycles)});
-    return out + table(rows, "llll") + "A sweep is one pass from end to end; a sweep cycle, up and down, is two.\n";
+    return out + table(rows, "llll") + sweep::kPassNote + "\n";
 }
 
 std::string timeJson(double seconds) {

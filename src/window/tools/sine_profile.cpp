@@ -39,11 +39,7 @@ std::vector<std::string> lines(const sine_profile::Profile& p, bool english) {
     for (const auto& s : p.segments)
         out.push_back(hz(s.from) + " to " + hz(s.to) + " Hz: " + nameOf(s.governs) + ", " +
                       limitText(p.limitOf(s.governs)));
-    for (const auto& x : p.crossovers)
-        out.push_back("Crossover at " + hz(x.freq) + " Hz: " + nameOf(x.below) + " to " + nameOf(x.above));
-    if (p.crossovers.empty()) out.push_back("No crossover in the sweep.");
-    for (const auto& l : p.limits)
-        if (!p.governs(l.quantity)) out.push_back(limitText(l) + " governs nowhere in the sweep.");
+    for (std::string& note : notes(p)) out.push_back(std::move(note));
     const double vel = english ? p.peak.vel : p.peak.vel * units::kMetersPerInch;
     const double disp = english ? p.peak.disp : p.peak.disp * units::kMmPerInch;
     out.push_back("Peak acceleration: " + significant(p.peak.accel, 4) + " g pk");

@@ -38,11 +38,10 @@ std::vector<std::string> lines(const sweep::Sweep& s, double sweeps) {
                  : "linear): " + rateText(s, RateUnit::HzPerSec) + ", " + rateText(s, RateUnit::HzPerMin)),
         "One sweep: " + timeText(s.seconds), "Cycles in a sweep: " + sweep::countText(s.cycles)};
     if (sweeps == 0) return out;
-    const std::string n = significant(sweeps, 10) + (sweeps == 1 ? " sweep" : " sweeps");
-    const std::string cycles = significant(sweeps / 2, 10) + (sweeps == 2 ? " sweep cycle" : " sweep cycles");
+    const auto [n, cycles] = sweep::passTexts(sweeps);
     out.push_back(n + " (" + cycles + "): " + timeText(sweeps * s.seconds));
     out.push_back("Cycles in " + n + ": " + sweep::countText(sweeps * s.cycles));
-    out.push_back("A sweep is one pass from end to end; a sweep cycle, up and down, is two.");
+    out.push_back(sweep::kPassNote);
     return out;
 }
 
